@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252, the one-byte character set of every text file both programs read and write.
+// The five bytes that code page leaves undefined map to the C1 control of the same value, so
+// that any byte string survives a round trip unchanged.
+namespace Cp1252 {
+
+// The Unicode character of one byte.
+char16_t toUnicode(unsigned char byte);
+
+// The byte of one character, or '?' where Windows-1252 has none.
+char fromUnicode(char16_t ch);
+
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+} // namespace Cp1252

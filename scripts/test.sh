@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, runs every test, then runs each fuzz target for a while.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh test
+bash scripts/build.sh -DTAVRIN_TESTS=ON
+export QT_QPA_PLATFORM=offscreen
+status=0
+ctest --test-dir build --output-on-failure --parallel "$(nproc)" || status=1
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-30}" || status=1
+exit $status
