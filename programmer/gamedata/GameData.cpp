@@ -1,6 +1,8 @@
 #include "programmer/gamedata/GameData.h"
 
 #include "common/platform/MessageBox.h"
+#include "programmer/gamedata/KeyText.h"
+#include "programmer/gamedata/KeyVocabulary.h"
 #include "programmer/gamedata/ProgrammerView.h"
 
 #include <array>
@@ -133,5 +135,21 @@ void GameData::UpdateSavedStatus(int NewSavedIndex) {
     default:
         view_.SetStatusPanel(2, QStringLiteral("Unknown"));
         break;
+    }
+}
+
+void GameData::GetKeystrings(int MyKey) {
+    CurrentKeyCodes = KeyScanCode(MyKey);
+}
+
+QString GameData::FindKey(const QString& KeysToFind, int NumScanCodes) {
+    return ::FindKey(KeysToFind, NumScanCodes, messageBox_);
+}
+
+void GameData::CreateKeyPressesARRAY() {
+    for (int m = 1; m <= ModeCount; ++m) {
+        for (ButtonRecord& record : *ModeArray(m)) {
+            record.KeyText = KeyTextOf(record, messageBox_);
+        }
     }
 }

@@ -77,6 +77,15 @@ public:
     // Called after a game file is read; the memory-used display stays hidden, so nothing changes.
     void memoryUsed() const {}
 
+    // CurrentKeyCodes := scan codes of on-screen key MyKey ("FF" for no key).
+    void GetKeystrings(int MyKey);
+
+    // Readable names of one key press; reports a mismatch through the message box.
+    QString FindKey(const QString& KeysToFind, int NumScanCodes);
+
+    // Rebuilds KeyText of every record of the five modes from its code bytes.
+    void CreateKeyPressesARRAY();
+
     ProgrammerView& view() { return view_; }
     MessageBox& messageBox() { return messageBox_; }
 
