@@ -72,7 +72,8 @@ std::optional<QByteArray> readFile(const QString& path) {
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty() || folderExists(path) || isReadOnly(path)) {
+    // Only a regular file is replaced: never a folder, a device, a pipe or a broken link.
+    if (path.isEmpty() || (pathExists(path) && !fileExists(path)) || isReadOnly(path)) {
         return false;
     }
     QSaveFile file(path);
