@@ -1,0 +1,135 @@
+#include "card_editor/card/CardSettings.h"
+
+#include "card_editor/card/CardDocument.h"
+#include "common/platform/FileSystem.h"
+#include "common/platform/Profile.h"
+
+#include <array>
+
+namespace CardSettings {
+
+namespace {
+
+const QString FileLocations = QStringLiteral("FileLocations");
+const QString Styles = QStringLiteral("Styles");
+const QString Miscellaneous = QStringLiteral("Miscellaneous");
+constexpr int LocationBuffer = 100;
+constexpr int StyleBuffer = 50;
+
+// The folder the game files are looked for first; it can exist only on Windows.
+QString defaultGameFolder() {
+#ifdef Q_OS_WIN
+    const QString folder = QStringLiteral("C:\\Norvik\\Tkr");
+    if (FileSystem::folderExists(folder)) {
+        return folder;
+    }
+#endif
+    return QString();
+}
+
+QString readLocation(const CardDocument& doc, const QString& key, const QString& fallback) {
+    return FileSystem::storedPathCase(
+        Profile::readString(FileLocations, key, fallback, LocationBuffer, doc.iniPath()));
+}
+
+// A folder beside the program, made when it is missing.
+QString besideProgramFolder(const CardDocument& doc, const QString& name) {
+    const QString folder = FileSystem::joinPath(doc.programFolder, name);
+    if (!FileSystem::folderExists(folder)) {
+        FileSystem::makeFolder(folder);
+    }
+    return folder;
+}
+
+qint16 clamp16(int value) {
+    return static_cast<qint16>(std::clamp<int>(value, -32768, 32767));
+}
+
+// The leading signed decimal number of a text, as a 32-bit value; 0 when there is none or it
+// does not fit.
+qint32 colourOfText(const QString& text) {
+    bool ok = false;
+    const qint32 value = text.trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+QString key(const char* stem, int i) {
+    return QString::fromLatin1(stem) + QString::number(i);
+}
+
+} // namespace
+
+qint32 defaultColour(int style) {
+    static constexpr std::array<qint32, StyleCount + 1> colours = {
+        0, 0x000000, 0x808080, 0x008000, 0xFF0000, 0x0000FF, 0xFF0000};
+    return (style >= 1 && style <= StyleCount) ? colours[style] : 0;
+}
+
+void LoadFileLocations(CardDocument& doc) {
+    doc.GamDefaultDirectory =
+        readLocation(doc, QStringLiteral("GamDefaultDirectory"), defaultGameFolder());
+    doc.TemplatesDirectory = readLocation(doc, QStringLiteral("TemplatesDirectory"),
+                                          besideProgramFolder(doc, QStringLiteral("Templates")));
+    const QString bitmap = FileSystem::joinPath(doc.programFolder, QStringLiteral("Gamecard.bmp"));
+    doc.BitmapPath = readLocation(doc, QStringLiteral("BitmapPath"),
+                                  FileSystem::fileExists(bitmap) ? bitmap : QString());
+    doc.ImagesDirectory = readLocation(doc, QStringLiteral("ImagesDirectory"),
+                                       besideProgramFolder(doc, QStringLiteral("Images")));
+}
+
+void LoadStyles(CardDocument& doc) {
+    const QString ini = doc.iniPath();
+    for (int i = 1; i <= StyleCount; ++i) {
+        doc.StyleFontName[i] = Profile::readString(Styles, key("StyleFontName", i),
+                                                   QStringLiteral("Arial"), StyleBuffer, ini);
+        doc.StyleFontSize[i] = clamp16(Profile::readInt(Styles, key("StyleFontSize", i), 8, ini));
+        doc.StyleFontBold[i] = clamp16(Profile::readInt(Styles, key("StyleFontBold", i), 0, ini));
+        doc.StyleFontUnderline[i] =
+            clamp16(Profile::readInt(Styles, key("StyleFontUnderline", i), 0, ini));
+        doc.StyleFontItalic[i] =
+            clamp16(Profile::readInt(Styles, key("StyleFontItalic", i), 0, ini));
+        doc.StyleFontColour[i] =
+            colourOfText(Profile::readString(Styles, key("StyleFontColour", i),
+                                             QString::number(defaultColour(i)), StyleBuffer, ini));
+    }
+}
+
+void LoadBottomRow(CardDocument& doc) {
+    doc.BottomRow =
+        clamp16(Profile::readInt(Miscellaneous, QStringLiteral("BottomRow"), 4, doc.iniPath()));
+}
+
+void SaveFileLocations(const CardDocument& doc) {
+    const QString ini = doc.iniPath();
+    Profile::writeString(FileLocations, QStringLiteral("GamDefaultDirectory"),
+                         doc.GamDefaultDirectory, ini);
+    Profile::writeString(FileLocations, QStringLiteral("TemplatesDirectory"),
+                         doc.TemplatesDirectory, ini);
+    Profile::writeString(FileLocations, QStringLiteral("BitmapPath"), doc.BitmapPath, ini);
+    Profile::writeString(FileLocations, QStringLiteral("ImagesDirectory"), doc.ImagesDirectory,
+                         ini);
+}
+
+void SaveStyles(const CardDocument& doc) {
+    const QString ini = doc.iniPath();
+    for (int i = 1; i <= StyleCount; ++i) {
+        Profile::writeString(Styles, key("StyleFontName", i), doc.StyleFontName[i], ini);
+        Profile::writeString(Styles, key("StyleFontSize", i), QString::number(doc.StyleFontSize[i]),
+                             ini);
+        Profile::writeString(Styles, key("StyleFontBold", i), QString::number(doc.StyleFontBold[i]),
+                             ini);
+        Profile::writeString(Styles, key("StyleFontUnderline", i),
+                             QString::number(doc.StyleFontUnderline[i]), ini);
+        Profile::writeString(Styles, key("StyleFontItalic", i),
+                             QString::number(doc.StyleFontItalic[i]), ini);
+        Profile::writeString(Styles, key("StyleFontColour", i),
+                             QString::number(doc.StyleFontColour[i]), ini);
+    }
+}
+
+void SaveBottomRow(const CardDocument& doc) {
+    Profile::writeString(Miscellaneous, QStringLiteral("BottomRow"), QString::number(doc.BottomRow),
+                         doc.iniPath());
+}
+
+} // namespace CardSettings
