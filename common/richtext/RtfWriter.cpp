@@ -17,7 +17,9 @@ QByteArray RtfWriter::write(int from, int to) {
     from = std::clamp(from, 0, to);
     bool first = true;
     for (QTextBlock block = document_.findBlock(from); block.isValid(); block = block.next()) {
-        if (!first && block.position() >= to) {
+        // A block starting at the range's end is outside it, unless it is the document's
+        // last one: that paragraph has no break of its own but still has its format.
+        if (!first && block.position() >= to && (to < last || block.next().isValid())) {
             break;
         }
         paragraph(block, from, to, first);

@@ -119,6 +119,8 @@ TEST(RtfWriter, ReadsBackToTheSameDocument) {
     cursor.insertText(QStringLiteral("{\\}\t\u2028 \u00a0\u0416 \U0001F600 ?"), format);
     // Unformatted text takes the document's default font.
     cursor.insertText(QStringLiteral(" default"), QTextCharFormat());
+    // An empty last paragraph keeps its alignment too.
+    appendParagraph(cursor, Qt::AlignRight);
     const QString expected = Rtf::summary(*document);
     const QByteArray rtf = Rtf::write(*document);
     EXPECT_EQ(summaryOf(rtf), expected);
