@@ -16,8 +16,7 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
-// A copy of the document holding only [from, to), the first paragraph keeping its own format
-// even when the range starts inside it.
+// A copy of the document holding only [from, to).
 std::unique_ptr<QTextDocument> copyOfRange(const QTextDocument& document, int from, int to) {
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->setUndoRedoEnabled(false);
@@ -29,12 +28,10 @@ std::unique_ptr<QTextDocument> copyOfRange(const QTextDocument& document, int fr
         cursor.removeSelectedText();
     }
     if (from > 0) {
-        const QTextBlock first = document.findBlock(from);
+        // The paragraph the range starts in keeps its own format.
         cursor.setPosition(0);
         cursor.setPosition(from, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
-        cursor.setBlockFormat(first.blockFormat());
-        cursor.setBlockCharFormat(first.charFormat());
     }
     return copy;
 }
