@@ -46,7 +46,7 @@ QString numberedLines(int count) {
 class RichTextBoxFormatRange : public ::testing::Test {
 protected:
     void SetUp() override {
-        box_.setSelFontName(QString("Arial"));
+        box_.setSelFontName("Arial");
         box_.setSelFontSize(12);
     }
     // Renders page after page into fresh images the way page printing does, handing each page
