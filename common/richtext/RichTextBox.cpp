@@ -1,18 +1,16 @@
 #include "common/richtext/RichTextBox.h"
 
 #include "common/platform/Cp1252.h"
+#include "common/platform/FileSystem.h"
 #include "common/richtext/FormatRangeRenderer.h"
 #include "common/richtext/PlainTextPositions.h"
 #include "common/richtext/RichTextClipboard.h"
 #include "common/richtext/Rtf.h"
 #include "common/richtext/WindowsKeys.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -320,18 +318,14 @@ void RichTextBox::setSelAlignment(std::optional<int> alignment) {
 // ---- files ----
 
 bool RichTextBox::LoadFile(const QString& path, int type) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = FileSystem::readFile(path);
+    if (!bytes) {
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return false;
-    }
-    if (type != 1 && Rtf::isRtf(bytes)) {
-        replaceWithRtf(bytes);
+    if (type != 1 && Rtf::isRtf(*bytes)) {
+        replaceWithRtf(*bytes);
     } else {
-        setText(Cp1252::decode(bytes));
+        setText(Cp1252::decode(*bytes));
     }
     fileName_ = path;
     return true;
@@ -354,22 +348,8 @@ bool RichTextBox::SaveFile(const QString& path, int type) const {
     if (type != 0 && type != 1) {
         return false;
     }
-    // A file whose owner may not write it is read-only, even to a user who could override that.
-    const QFileInfo existing(path);
-    if (existing.exists() &&
-        (!existing.isFile() || !existing.permissions().testFlag(QFileDevice::WriteOwner))) {
-        return false;
-    }
-    const QByteArray bytes = type == 0 ? Rtf::write(*document()) : Cp1252::encode(Text());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return FileSystem::replaceFile(path,
+                                   type == 0 ? Rtf::write(*document()) : Cp1252::encode(Text()));
 }
 
 // ---- the box as a window ----
