@@ -11,10 +11,11 @@
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
-constexpr double TwipsPerPoint = 20.0;
+constexpr double MillimetresPerInch = 25.4;
 
-int twipsOf(double points) {
-    return static_cast<int>(std::lround(points * TwipsPerPoint));
+// Paper sizes are defined in millimetres or inches; both convert exactly.
+int twipsOf(double millimetres) {
+    return static_cast<int>(std::lround(millimetres * TwipsPerInch / MillimetresPerInch));
 }
 
 // A picture's natural size is its size on screen.
@@ -87,27 +88,27 @@ bool DevicePrinter::EndDoc() {
 }
 
 int DevicePrinter::Width() const {
-    return twipsOf(device_->pageLayout().fullRect(QPageLayout::Point).width());
+    return twipsOf(device_->pageLayout().fullRect(QPageLayout::Millimeter).width());
 }
 
 int DevicePrinter::Height() const {
-    return twipsOf(device_->pageLayout().fullRect(QPageLayout::Point).height());
+    return twipsOf(device_->pageLayout().fullRect(QPageLayout::Millimeter).height());
 }
 
 int DevicePrinter::ScaleWidth() const {
-    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Point).width());
+    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Millimeter).width());
 }
 
 int DevicePrinter::ScaleHeight() const {
-    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Point).height());
+    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Millimeter).height());
 }
 
 int DevicePrinter::PhysicalOffsetX() const {
-    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Point).left());
+    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Millimeter).left());
 }
 
 int DevicePrinter::PhysicalOffsetY() const {
-    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Point).top());
+    return twipsOf(device_->pageLayout().paintRect(QPageLayout::Millimeter).top());
 }
 
 bool DevicePrinter::PaintPicture(const QImage& picture, double x, double y, double w, double h) {
