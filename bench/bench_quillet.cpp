@@ -1,0 +1,133 @@
+// Quillet: opening a full game file and rebuilding every box, and the start-up until the
+// window is shown with the most recent file loaded, beside a bare Qt window's start-up.
+#include "card_editor/window/FrmTemplate.h"
+#include "common/dialogs/CommonDialog.h"
+#include "common/platform/FileSystem.h"
+#include "common/platform/MessageBox.h"
+#include "common/platform/Shell.h"
+#include "common/platform/TextFile.h"
+#include "common/printing/Printer.h"
+#include "common/richtext/RichTextBox.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class QuietMessageBox : public MessageBox {
+public:
+    int MsgBox(const QString&, int, const QString&) override { return MsgAnswer::Ok; }
+};
+
+class CancelledDialog : public CommonDialog {
+public:
+    bool ShowOpen() override { return false; }
+    bool ShowSave() override { return false; }
+    bool ShowFont() override { return false; }
+    bool ShowColor() override { return false; }
+    bool ShowFolder() override { return false; }
+};
+
+class NoShell : public Shell {
+public:
+    void openDocument(const QString&) override {}
+    bool startProgram(const QString&) override { return false; }
+};
+
+// A program folder with the shipped card picture and a game file that describes every button
+// in every mode with 16 characters.
+struct ProgramFolder {
+    ProgramFolder() {
+        QFile::copy(QStringLiteral(TAVRIN_BIN_DIR "/Gamecard.bmp"),
+                    FileSystem::joinPath(dir.path(), "Gamecard.bmp"));
+        game = FileSystem::joinPath(dir.path(), "full.gam");
+        QStringList lines{"A full game"};
+        for (int i = 0; i < 140; ++i) {
+            lines << QString("$FF ").repeated(14);
+        }
+        for (int i = 0; i < 140; ++i) {
+            lines << QString("$00 ").repeated(14);
+        }
+        for (int i = 0; i < 5; ++i) {
+            lines << QString("$00 ").repeated(28);
+        }
+        for (int m = 1; m <= 5; ++m) {
+            for (int r = 1; r <= 28; ++r) {
+                const QString tag = QString::number(r, 16).toUpper().rightJustified(2, '0');
+                lines << QStringLiteral("$0%1 $%2 $10 Mode %1 button %3")
+                             .arg(m)
+                             .arg(tag)
+                             .arg(r, 2, 10, QChar('0'));
+            }
+        }
+        TextFile::writeLines(game, lines);
+        TextFile::writeLines(FileSystem::joinPath(dir.path(), "Quillet.ini"),
+                             {"[Previous Files]", "NumberPreviousFiles= 1", "AutoLoadRecent= 1",
+                              "PreviousFilePath1=" + game});
+    }
+
+    QTemporaryDir dir;
+    QString game;
+};
+
+struct Services {
+    QuietMessageBox messageBox;
+    CancelledDialog dialog;
+    NoShell shell;
+    QuilletServices get() {
+        return QuilletServices{messageBox, dialog, shell,
+                               []() -> std::unique_ptr<Printer> { return nullptr; },
+                               [] { return 0; }};
+    }
+};
+
+void BM_OpenFullGameAndRebuild(benchmark::State& state) {
+    ProgramFolder folder;
+    Services services;
+    FrmTemplate window(services.get(), folder.dir.path());
+    for (auto _ : state) {
+        window.document().PendingFile = folder.game;
+        window.document().OpenPending = 1;
+        window.OpenGamFile();
+        benchmark::DoNotOptimize(window.RTFbtn(0).Text());
+    }
+}
+BENCHMARK(BM_OpenFullGameAndRebuild)->Unit(benchmark::kMillisecond);
+
+void BM_QuilletStartupWithRecentFile(benchmark::State& state) {
+    ProgramFolder folder;
+    Services services;
+    for (auto _ : state) {
+        FrmTemplate window(services.get(), folder.dir.path());
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.RTFbtn(34).Text());
+    }
+}
+BENCHMARK(BM_QuilletStartupWithRecentFile)->Unit(benchmark::kMillisecond);
+
+void BM_BareQtWindowStartup(benchmark::State& state) {
+    for (auto _ : state) {
+        QMainWindow window;
+        window.resize(764, 704);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BareQtWindowStartup)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The card: a picture box that takes the size of its picture and holds the boxes and the
+// movable picture. Without a picture it keeps its designed size.
+class CardPictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CardPictureBox(QWidget* parent = nullptr);
+
+    const QPixmap& picture() const { return picture_; }
+    // Loads a picture file; false (and nothing changed) when it cannot be read.
+    bool loadPicture(const QString& path);
+    void clearPicture();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
