@@ -174,7 +174,12 @@ TEST_F(FrmTemplateTest, RestoreWithAndWithoutTheRestoreFile) {
               *FileSystem::readFile(programFile("Restore.txt")));
 }
 
-TEST_F(FrmTemplateTest, DamagedDefaultFileKeepsSaneBoxes) {
+TEST_F(FrmTemplateTest, DamagedFilesKeepSaneBoxes) {
+    QByteArray noise;
+    for (int i = 0; i < 3000; ++i) {
+        noise.append(char((i * 7919 + 13) % 256));
+    }
+    ASSERT_TRUE(FileSystem::replaceFile(programFile("Quillet.ini"), noise));
     writeFile("Default.txt", {" 5  6  7  8  1 ", " 10  11  12  13 ", " 1 2 3 -4 ", " 99999 1 1 1"});
     start();
     EXPECT_EQ(window->Image1().geometry(), QRect(5, 6, 7, 8));
@@ -182,6 +187,13 @@ TEST_F(FrmTemplateTest, DamagedDefaultFileKeepsSaneBoxes) {
     EXPECT_EQ(boxRect(1), QRect(28, 612, 69, 29));  // negative height refused
     EXPECT_EQ(boxRect(2), QRect(116, 576, 69, 29)); // reading ended at 99999
     EXPECT_EQ(boxRect(34), QRect(144, 135, 239, 49));
+
+    // A binary factory layout changes no box, and the defaults then hold the same layout.
+    ASSERT_TRUE(FileSystem::replaceFile(programFile("Restore.txt"), noise));
+    const CardLayout before = window->currentLayout();
+    window->findChild<QAction*>("mnuTBRestoreOriginal")->trigger();
+    EXPECT_EQ(window->currentLayout(), before);
+    EXPECT_EQ(messageBox.count(), 0u);
 }
 
 TEST_F(FrmTemplateTest, OpeningAGameFileFillsTheCard) {
