@@ -40,7 +40,10 @@ int DocumentSource::toDocument(int cp) const {
 int DocumentSource::FormatRange(QPainter& painter, const QRect& rc, const QRect&, int cpMin, int,
                                 bool render) {
     ++passes;
-    document_.setTextWidth(rc.width() / TwipsPerLayoutUnit);
+    // Setting the width lays the whole document out again, even when it is the same.
+    if (const double width = rc.width() / TwipsPerLayoutUnit; width != document_.textWidth()) {
+        document_.setTextWidth(width);
+    }
     document_.size(); // lays the lines out
     const double height = rc.height() / TwipsPerLayoutUnit;
     const int start = toDocument(cpMin);
