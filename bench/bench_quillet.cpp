@@ -8,6 +8,8 @@
 #include "common/platform/TextFile.h"
 #include "common/printing/Printer.h"
 #include "common/richtext/RichTextBox.h"
+#include "programmer/gamedata/GameData.h"
+#include "programmer/gamedata/tests/SilentDoubles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,11 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class QuietMessageBox : public MessageBox {
-public:
-    int MsgBox(const QString&, int, const QString&) override { return MsgAnswer::Ok; }
-};
 
 class CancelledDialog : public CommonDialog {
 public:
@@ -37,33 +34,27 @@ public:
     bool startProgram(const QString&) override { return false; }
 };
 
-// A program folder with the shipped card picture and a game file that describes every button
-// in every mode with 16 characters.
+// A program folder with the shipped card picture and a game file, saved by Tavrin's game data,
+// that describes every button in every mode with 16 characters.
 struct ProgramFolder {
     ProgramFolder() {
         QFile::copy(QStringLiteral(TAVRIN_BIN_DIR "/Gamecard.bmp"),
                     FileSystem::joinPath(dir.path(), "Gamecard.bmp"));
         game = FileSystem::joinPath(dir.path(), "full.gam");
-        QStringList lines{"A full game"};
-        for (int i = 0; i < 140; ++i) {
-            lines << QString("$FF ").repeated(14);
-        }
-        for (int i = 0; i < 140; ++i) {
-            lines << QString("$00 ").repeated(14);
-        }
-        for (int i = 0; i < 5; ++i) {
-            lines << QString("$00 ").repeated(28);
-        }
-        for (int m = 1; m <= 5; ++m) {
-            for (int r = 1; r <= 28; ++r) {
-                const QString tag = QString::number(r, 16).toUpper().rightJustified(2, '0');
-                lines << QStringLiteral("$0%1 $%2 $10 Mode %1 button %3")
-                             .arg(m)
-                             .arg(tag)
-                             .arg(r, 2, 10, QChar('0'));
+        SilentView view;
+        SilentMessageBox messageBox;
+        GameData data(view, messageBox);
+        data.ProgramFolder = dir.path();
+        data.GameName = "A full game";
+        for (int m = 1; m <= GameData::ModeCount; ++m) {
+            for (int r = 1; r <= GameData::RecordCount; ++r) {
+                data.Record(m, r)->Description =
+                    QStringLiteral("Mode %1 button %2").arg(m).arg(r, 2, 10, QChar('0'));
             }
         }
-        TextFile::writeLines(game, lines);
+        data.SavePath = game;
+        data.SaveTitle = "full.gam";
+        data.SaveGAMfile();
         TextFile::writeLines(FileSystem::joinPath(dir.path(), "Quillet.ini"),
                              {"[Previous Files]", "NumberPreviousFiles= 1", "AutoLoadRecent= 1",
                               "PreviousFilePath1=" + game});
@@ -74,7 +65,7 @@ struct ProgramFolder {
 };
 
 struct Services {
-    QuietMessageBox messageBox;
+    SilentMessageBox messageBox;
     CancelledDialog dialog;
     NoShell shell;
     QuilletServices get() {
@@ -94,6 +85,9 @@ void BM_OpenFullGameAndRebuild(benchmark::State& state) {
         window.OpenGamFile();
         benchmark::DoNotOptimize(window.RTFbtn(0).Text());
     }
+    if (window.RTFbtn(0).Text().count(QStringLiteral("\r\n")) != 4) {
+        state.SkipWithError("the boxes were not filled");
+    }
 }
 BENCHMARK(BM_OpenFullGameAndRebuild)->Unit(benchmark::kMillisecond);
 
@@ -104,7 +98,10 @@ void BM_QuilletStartupWithRecentFile(benchmark::State& state) {
         FrmTemplate window(services.get(), folder.dir.path());
         window.show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window.RTFbtn(34).Text());
+        if (window.RTFbtn(34).Text() != QStringLiteral("A full game")) {
+            state.SkipWithError("the most recent file was not loaded");
+            break;
+        }
     }
 }
 BENCHMARK(BM_QuilletStartupWithRecentFile)->Unit(benchmark::kMillisecond);
