@@ -1,7 +1,7 @@
 // Quillet: opening a full game file and rebuilding every box, and the start-up until the
 // window is shown with the most recent file loaded, beside a bare Qt window's start-up.
 #include "card_editor/window/FrmTemplate.h"
-#include "common/dialogs/CommonDialog.h"
+#include "common/dialogs/QtCommonDialog.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
 #include "common/platform/Shell.h"
@@ -18,21 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class CancelledDialog : public CommonDialog {
-public:
-    bool ShowOpen() override { return false; }
-    bool ShowSave() override { return false; }
-    bool ShowFont() override { return false; }
-    bool ShowColor() override { return false; }
-    bool ShowFolder() override { return false; }
-};
-
-class NoShell : public Shell {
-public:
-    void openDocument(const QString&) override {}
-    bool startProgram(const QString&) override { return false; }
-};
 
 // A program folder with the shipped card picture and a game file, saved by Tavrin's game data,
 // that describes every button in every mode with 16 characters.
@@ -66,8 +51,9 @@ struct ProgramFolder {
 
 struct Services {
     SilentMessageBox messageBox;
-    CancelledDialog dialog;
-    NoShell shell;
+    // Never shown: every file is opened without the dialog.
+    QtCommonDialog dialog;
+    QtShell shell;
     QuilletServices get() {
         return QuilletServices{messageBox, dialog, shell,
                                []() -> std::unique_ptr<Printer> { return nullptr; },
