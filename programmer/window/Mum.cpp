@@ -1,7 +1,140 @@
 #include "programmer/window/Mum.h"
 
-Mum::Mum(QWidget* parent) : QMainWindow(parent) {
-    setObjectName("Mum");
-    setWindowTitle("Tavrin - Brelkin Programmer");
-    resize(800, 600);
+#include "programmer/window/ControllerPicture.h"
+#include "programmer/window/KeyAssignmentTab.h"
+#include "programmer/window/ProgrammingTab.h"
+#include "programmer/window/TableTab.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction* addItem(QMenu* menu, const char* caption, const char* name,
+                 const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* addDivider(QMenu* menu, const char* name) {
+    QAction* divider = menu->addSeparator();
+    divider->setObjectName(QString::fromLatin1(name));
+    return divider;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
+Mum::Mum(ProgrammerServices services, QWidget* parent) : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("Mum"));
+    setWindowTitle(QStringLiteral("Tavrin - Brelkin Programmer"));
+    buildMenus();
+    buildStatusBar();
+    buildCentre();
+}
+
+void Mum::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = addMenu(bar, "&File", "mnuFile");
+    mnuNew = addItem(file, "&New", "mnuNew", QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuOpen = addItem(file, "&Open", "mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileDiv1 = addDivider(file, "mnuFileDiv1");
+    mnuSave = addItem(file, "&Save", "mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = addItem(file, "Save &As ...", "mnuFileSaveAs");
+    mnuDiv2 = addDivider(file, "mnuDiv2");
+    mnuExit = addItem(file, "E&xit", "mnuExit");
+
+    QMenu* programming = addMenu(bar, "&Programming", "mnuProgramming");
+    mnuEnterGameName = addItem(programming, "&Enter a game name for the file", "mnuEnterGameName");
+    mnuAssumeChordedKeys = addItem(programming, "Assume &Chorded keys", "mnuAssumeChordedKeys");
+    mnuAssumeChordedKeys->setCheckable(true);
+    mnuAdd1toZero = programming->addMenu(QStringLiteral("&Insert 1 to 0 ..."));
+    mnuAdd1toZero->setObjectName(QStringLiteral("mnuAdd1toZero"));
+    mnuOrientation1to0[0] = addItem(mnuAdd1toZero, "&Vertically", "mnuOrientation1to0_0");
+    mnuOrientation1to0[1] = addItem(mnuAdd1toZero, "&Horizontally", "mnuOrientation1to0_1");
+
+    QMenu* table = addMenu(bar, "&Table", "mnuTable");
+    mnuRestoreTable = addItem(table, "&Restore Table size", "mnuRestoreTable");
+
+    QMenu* gamecard = addMenu(bar, "&Create Gamecard", "mnuCreateGamecard");
+    mnuQuillet = addItem(gamecard, "&Quillet", "mnuQuillet");
+
+    QMenu* help = addMenu(bar, "&Help", "mnuHelp");
+    mnuHelpTopics = addItem(help, "&Help Topics", "mnuHelpTopics");
+    mnuHelpDiv = addDivider(help, "mnuHelpDiv");
+    mnuAoutTavrin = addItem(help, "&About Tavrin", "mnuAoutTavrin");
+
+    // The table's pop-up: a menu of the window that the menu bar never shows.
+    mnuRHM = new QMenu(QStringLiteral("RHMenu"), this);
+    mnuRHM->setObjectName(QStringLiteral("mnuRHM"));
+    RHMCCP[0] = addItem(mnuRHM, "Cu&t", "RHMCCP_0");
+    RHMCCP[1] = addItem(mnuRHM, "&Copy", "RHMCCP_1");
+    RHMCCP[2] = addItem(mnuRHM, "&Paste", "RHMCCP_2");
+    RHMCCP[2]->setEnabled(false);
+    addDivider(mnuRHM, "RHMdiv1");
+    RHMSwap = addItem(mnuRHM, "&Swap", "RHMSwap");
+    addDivider(mnuRHM, "RHMdiv2");
+    RHMDelete = addItem(mnuRHM, "&Delete", "RHMDelete");
+}
+
+void Mum::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    static constexpr const char* names[3] = {"Messages", "Saved status of current file",
+                                             "Currently open file"};
+    static constexpr const char* texts[3] = {"", "New file", "Untitled.gam"};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(QString::fromLatin1(texts[i]), bar);
+        panel->setObjectName(QStringLiteral("StatusBar_Panel%1").arg(i + 1));
+        panel->setAccessibleName(QString::fromLatin1(names[i]));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setMinimumWidth(i == 0 ? 420 : 160);
+        if (i > 0) {
+            panel->setToolTip(QString::fromLatin1(names[i]));
+        }
+        bar->addWidget(panel, i == 0 ? 1 : 0);
+        panels[static_cast<std::size_t>(i)] = panel;
+    }
+}
+
+void Mum::buildCentre() {
+    auto* centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("Centre"));
+
+    picture = new ControllerPicture(centre);
+    FrameGraphicalViews =
+        makeViewOptions(QStringLiteral("FrameGraphicalViews"),
+                        QStringLiteral("OptionGraphicalViews"), OptionGraphicalViews, centre);
+    auto* left = new QVBoxLayout;
+    left->addWidget(picture);
+    left->addWidget(FrameGraphicalViews);
+    left->addStretch(1);
+
+    SSTab1 = new QTabWidget(centre);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    tableTab = new TableTab(SSTab1);
+    programmingTab = new ProgrammingTab(SSTab1);
+    keyAssignmentTab = new KeyAssignmentTab(SSTab1);
+    SSTab1->addTab(tableTab, QStringLiteral("Programmed buttons for all 5 modes"));
+    SSTab1->addTab(programmingTab, QStringLiteral("Program a button"));
+    SSTab1->addTab(keyAssignmentTab, QStringLiteral("Key assignments for flight sim"));
+
+    auto* layout = new QHBoxLayout(centre);
+    layout->addLayout(left);
+    layout->addWidget(SSTab1, 1);
+    setCentralWidget(centre);
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+class MessageBox;
+
+// What Tavrin's main window needs from the outside world; main.cpp passes the real ones, tests
+// pass doubles.
+struct ProgrammerServices {
+    MessageBox& messageBox;
+};
