@@ -1,14 +1,23 @@
 #include "programmer/window/Mum.h"
 
+#include "programmer/window/ClickLabel.h"
 #include "programmer/window/ControllerPicture.h"
+#include "programmer/window/GridTable.h"
 #include "programmer/window/KeyAssignmentTab.h"
+#include "programmer/window/OnScreenKeyboard.h"
 #include "programmer/window/ProgrammingTab.h"
 #include "programmer/window/TableTab.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -37,12 +46,74 @@ QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name) {
 
 } // namespace
 
-Mum::Mum(ProgrammerServices services, QWidget* parent) : QMainWindow(parent), services_(services) {
+Mum::Mum(ProgrammerServices services, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), services_(services),
+      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                             : programFolder),
+      data_(*this, services.messageBox) {
     setObjectName(QStringLiteral("Mum"));
     setWindowTitle(QStringLiteral("Tavrin - Brelkin Programmer"));
     buildMenus();
     buildStatusBar();
     buildCentre();
+    connectControls();
+    Form_Load();
+}
+
+Mum::~Mum() = default;
+
+void Mum::SetStatusPanel(int panel, const QString& text) {
+    if (panel >= 1 && panel <= 3) {
+        panels[static_cast<std::size_t>(panel - 1)]->setText(text);
+    }
+}
+
+void Mum::connectControls() {
+    connect(mnuNew, &QAction::triggered, this, &Mum::mnuNew_Click);
+    connect(mnuOpen, &QAction::triggered, this, &Mum::mnuOpen_Click);
+    connect(mnuSave, &QAction::triggered, this, &Mum::mnuSave_Click);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &Mum::mnuFileSaveAs_Click);
+    connect(mnuExit, &QAction::triggered, this, &Mum::mnuExit_Click);
+    connect(mnuEnterGameName, &QAction::triggered, this, &Mum::mnuEnterGameName_Click);
+    connect(mnuAssumeChordedKeys, &QAction::triggered, this, &Mum::mnuAssumeChordedKeys_Click);
+    connect(mnuRestoreTable, &QAction::triggered, this, &Mum::mnuRestoreTable_Click);
+    connect(mnuQuillet, &QAction::triggered, this, &Mum::mnuQuillet_Click);
+    connect(mnuHelpTopics, &QAction::triggered, this, &Mum::mnuHelpTopics_Click);
+    connect(mnuAoutTavrin, &QAction::triggered, this, &Mum::mnuAoutTavrin_Click);
+
+    connect(picture, &ControllerPicture::buttonClicked, this, &Mum::LblBTN_Click);
+    connect(picture, &ControllerPicture::infoLabelClicked, this, &Mum::InfoLabel_Click);
+    connect(picture, &ControllerPicture::modeClicked, this, &Mum::LblMODE_Click);
+    for (int i = 0; i < 3; ++i) {
+        connect(OptionGraphicalViews[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { OptionGraphicalViews_Click(i); });
+        connect(tableTab->OptionTableViews[static_cast<std::size_t>(i)], &QRadioButton::clicked,
+                this, [this, i] { OptionTableViews_Click(i); });
+    }
+
+    connect(tableTab->Grid1, &GridTable::mouseClick, this, &Mum::Grid1_MouseClick);
+    for (int i = 0; i < 2; ++i) {
+        connect(tableTab->Slider1[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
+                [this, i] { ResizeTable(i); });
+    }
+
+    ProgrammingTab* tab = programmingTab;
+    connect(tab->keyboard, &OnScreenKeyboard::keyClicked, this, &Mum::Command1_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(tab->Command2[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { Command2_Click(i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        connect(tab->Command3[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { Command3_Click(i); });
+    }
+    for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
+        connect(tab->LBLprogramMode[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { LBLprogramMode_Click(i); });
+    }
+    connect(tab->CheckDelete, &QCheckBox::toggled, this, &Mum::CheckDelete_Click);
+    connect(tab->Text1, &QLineEdit::textChanged, this, &Mum::Text1_Change);
+    connect(tab, &ProgrammingTab::descriptionKeyUp, this, &Mum::Text1_KeyUp);
 }
 
 void Mum::buildMenus() {
