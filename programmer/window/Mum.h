@@ -175,6 +175,7 @@ private:
     int listEditRecord(); // fills the key-press list, returns the bytes left
     QString pressedButtonNumber() const;
     QString infoCaption(const ButtonRecord& record) const;
+    void storeEditRecord(const QString& caption, const QString& title, const QString& text);
 
     // Keyboard helpers.
     void setModifierKeysEnabled(bool enabled);

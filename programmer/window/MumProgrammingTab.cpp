@@ -243,6 +243,24 @@ QString Mum::infoCaption(const ButtonRecord& record) const {
     }
 }
 
+// Copies the edit record into the selected button in every chosen mode, refreshes the views,
+// confirms, deselects the button and marks the file modified.
+void Mum::storeEditRecord(const QString& caption, const QString& title, const QString& text) {
+    for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
+        if (modeSelected(i)) {
+            if (ButtonRecord* record = data_.Record(i + 1, CurrentButton + 1)) {
+                *record = *data_.TempButton.at(1);
+            }
+        }
+    }
+    picture->infoLabel(CurrentButton)->setText(caption);
+    FillTable(TableViewMode);
+    ShowLines();
+    messageBox().MsgBox(text, MsgStyle::OkOnly, title);
+    LblBTN_Click(CurrentButton);
+    data_.UpdateSavedStatus(GameData::Modified);
+}
+
 void Mum::Command2_Click(int Index) {
     ProgrammingTab* tab = programmingTab;
     if (CurrentButton == NoButton) {
@@ -266,22 +284,10 @@ void Mum::Command2_Click(int Index) {
         }
         data_.ProgrammingInProgress = 0;
         data_.SetupButtonArray(GameData::TempButtonArray);
-        for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
-            if (modeSelected(i)) {
-                if (ButtonRecord* record = data_.Record(i + 1, CurrentButton + 1)) {
-                    *record = *data_.TempButton.at(1);
-                }
-            }
-        }
-        picture->infoLabel(CurrentButton)->clear();
-        FillTable(TableViewMode);
-        ShowLines();
-        messageBox().MsgBox(QStringLiteral("Programming cleared from button %1 for the selected "
-                                           "modes.")
-                                .arg(n),
-                            MsgStyle::OkOnly, QStringLiteral("Programming cleared"));
-        LblBTN_Click(CurrentButton);
-        data_.UpdateSavedStatus(GameData::Modified);
+        storeEditRecord(QString(), QStringLiteral("Programming cleared"),
+                        QStringLiteral("Programming cleared from button %1 for the selected "
+                                       "modes.")
+                            .arg(n));
         return;
     }
 
@@ -319,22 +325,10 @@ void Mum::Command2_Click(int Index) {
         ButtonRecord& edit = *data_.TempButton.at(1);
         edit.KeyText = rows.join(QLatin1Char(' '));
         data_.ProgrammingInProgress = 0;
-        for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
-            if (modeSelected(i)) {
-                if (ButtonRecord* record = data_.Record(i + 1, CurrentButton + 1)) {
-                    *record = edit;
-                }
-            }
-        }
-        picture->infoLabel(CurrentButton)->setText(infoCaption(edit));
-        FillTable(TableViewMode);
-        ShowLines();
-        messageBox().MsgBox(QStringLiteral("Programming assigned to button %1 for the selected "
-                                           "modes.")
-                                .arg(n),
-                            MsgStyle::OkOnly, QStringLiteral("Programming assigned"));
-        LblBTN_Click(CurrentButton);
-        data_.UpdateSavedStatus(GameData::Modified);
+        storeEditRecord(infoCaption(edit), QStringLiteral("Programming assigned"),
+                        QStringLiteral("Programming assigned to button %1 for the selected "
+                                       "modes.")
+                            .arg(n));
         return;
     }
 
