@@ -1,4 +1,5 @@
 #include "common/platform/QtMessageBox.h"
+#include "common/platform/Shell.h"
 #include "programmer/window/Mum.h"
 
 #include <QApplication>
@@ -6,7 +7,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QtMessageBox messageBox;
-    Mum window(ProgrammerServices{messageBox});
+    QtShell shell;
+    Mum window(ProgrammerServices{messageBox, shell});
     messageBox.setParent(&window);
     window.show();
     return app.exec();

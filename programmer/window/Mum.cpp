@@ -1,5 +1,7 @@
 #include "programmer/window/Mum.h"
 
+#include "common/platform/FileSystem.h"
+
 #include "programmer/window/ClickLabel.h"
 #include "programmer/window/ControllerPicture.h"
 #include "programmer/window/GridTable.h"
@@ -9,7 +11,6 @@
 #include "programmer/window/TableTab.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,8 +49,7 @@ QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name) {
 
 Mum::Mum(ProgrammerServices services, const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), services_(services),
-      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                             : programFolder),
+      programFolder_(programFolder.isEmpty() ? FileSystem::programFolder() : programFolder),
       data_(*this, services.messageBox) {
     setObjectName(QStringLiteral("Mum"));
     setWindowTitle(QStringLiteral("Tavrin - Brelkin Programmer"));

@@ -2,9 +2,12 @@
 
 #include "programmer/window/ClickLabel.h"
 #include "programmer/window/Mum.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ScriptedMessageBox.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,12 +24,12 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // A main window on a temporary program folder with scripted message boxes, and the clicks a
 // user makes on it.
 class MumFixture : public ::testing::Test {
-protected:
+public:
     void SetUp() override { startWindow(); }
 
     void startWindow() {
         window.reset();
-        window = std::make_unique<Mum>(ProgrammerServices{messages}, folder.path());
+        window = std::make_unique<Mum>(ProgrammerServices{messages, shell}, folder.path());
         // Laid out and shown, so that clicks land on buttons of their real size.
         window->show();
     }
@@ -54,7 +57,27 @@ protected:
     QString panel(int i) const { return window->panels[static_cast<std::size_t>(i - 1)]->text(); }
     bool enabled(const QString& name) const { return find<QWidget>(name)->isEnabled(); }
 
+    // The rows of the key-press list.
+    QStringList listRows() const {
+        QStringList rows;
+        auto* list = find<QListWidget>(QStringLiteral("MacroStepsList"));
+        for (int k = 0; k < list->count(); ++k) {
+            rows.append(list->item(k)->text());
+        }
+        return rows;
+    }
+
+    // Programs a button in the shown mode through the picture, a key and a description.
+    void programButton(int printed, const QString& description, int key) {
+        clickButtonNumber(printed);
+        clickKey(key);
+        QTest::keyClicks(find<QLineEdit>(QStringLiteral("Text1")), description);
+        messages.queueAnswer(MsgAnswer::Ok);
+        click(QStringLiteral("Command2_0"));
+    }
+
     QTemporaryDir folder;
     ScriptedMessageBox messages;
+    RecordingShell shell;
     std::unique_ptr<Mum> window;
 };
