@@ -10,7 +10,7 @@ namespace {
 
 constexpr int pictureWidth = 640;
 constexpr int pictureHeight = 712;
-constexpr int buttonRadius = 12;
+constexpr int buttonRadius = 13;
 constexpr int labelHeight = 18;
 
 // The printed number on the button of each label index (the order of the game file's records).
@@ -166,7 +166,7 @@ ControllerPicture::ControllerPicture(QWidget* parent) : QWidget(parent) {
 
     QFont numberFont = font();
     numberFont.setBold(true);
-    numberFont.setPointSizeF(8.5);
+    numberFont.setPointSizeF(9.5);
     QFont textFont = font();
     textFont.setPointSizeF(8);
 
