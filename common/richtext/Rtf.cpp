@@ -1,22 +1,33 @@
 #include "common/richtext/Rtf.h"
 
-#include "common/platform/Cp1252.h"
+#include "common/richtext/RtfReader.h"
+#include "common/richtext/RtfWriter.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
 
-// Placeholder until the real reader and writer land: plain text only.
 namespace Rtf {
 
-bool isRtf(const QByteArray& data) { return data.trimmed().startsWith("{\\rtf"); }
+bool isRtf(const QByteArray& data) {
+    qsizetype start = 0;
+    while (start < data.size() && (data.at(start) == ' ' || data.at(start) == '\t' ||
+                                   data.at(start) == '\r' || data.at(start) == '\n')) {
+        ++start;
+    }
+    return QByteArrayView(data).sliced(start).startsWith("{\\rtf");
+}
 
-void read(const QByteArray& rtf, QTextCursor& cursor) { cursor.insertText(Cp1252::decode(rtf)); }
+void read(const QByteArray& rtf, QTextCursor& cursor) {
+    if (cursor.isNull()) {
+        return;
+    }
+    RtfReader reader(cursor);
+    reader.read(std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())));
+}
 
 QByteArray write(const QTextDocument& document, int from, int to) {
-    QTextCursor cursor(const_cast<QTextDocument*>(&document));
-    cursor.setPosition(from);
-    cursor.setPosition(to < 0 ? document.characterCount() - 1 : to, QTextCursor::KeepAnchor);
-    return "{\\rtf1\\ansi " + Cp1252::encode(cursor.selectedText()) + "}";
+    RtfWriter writer(document);
+    return writer.write(from, to);
 }
 
 } // namespace Rtf
