@@ -71,20 +71,37 @@ std::optional<QByteArray> readFile(const QString& path) {
     return bytes;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    // Only a regular file is replaced: never a folder, a device, a pipe or a broken link.
-    if (path.isEmpty() || (pathExists(path) && !fileExists(path)) || isReadOnly(path)) {
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    const auto fail = [error](const QString& why) {
+        if (error != nullptr) {
+            *error = why;
+        }
         return false;
+    };
+    // Only a regular file is replaced: never a folder, a device, a pipe or a broken link.
+    if (path.isEmpty()) {
+        return fail(QStringLiteral("No file name"));
+    }
+    if (pathExists(path) && !fileExists(path)) {
+        return fail(folderExists(path) ? QStringLiteral("A folder of that name is in the way")
+                                       : QStringLiteral("Not a regular file"));
+    }
+    if (isReadOnly(path)) {
+        return fail(QStringLiteral("The file is read-only"));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        return fail(file.errorString());
     }
     if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(why);
     }
-    return file.commit();
+    if (!file.commit()) {
+        return fail(file.errorString());
+    }
+    return true;
 }
 
 QString programFolder() {

@@ -26,9 +26,9 @@ bool deleteFile(const QString& path);
 std::optional<QByteArray> readFile(const QString& path);
 
 // Replaces the file with bytes only when all of them were written (temporary file and rename);
-// false on any failure, the old file then untouched. Only a regular file that is not
-// read-only is replaced.
-bool replaceFile(const QString& path, const QByteArray& bytes);
+// false on any failure, the old file then untouched, and error (when given) says why. Only a
+// regular file that is not read-only is replaced.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 QString programFolder(); // folder of the running executable
 

@@ -31,7 +31,7 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-bool writeLines(const QString& path, const QStringList& lines) {
+bool writeLines(const QString& path, const QStringList& lines, QString* error) {
     QByteArray bytes;
     qsizetype total = 0;
     for (const QString& line : lines) {
@@ -42,7 +42,7 @@ bool writeLines(const QString& path, const QStringList& lines) {
         bytes.append(Cp1252::encode(line));
         bytes.append("\r\n");
     }
-    return FileSystem::replaceFile(path, bytes);
+    return FileSystem::replaceFile(path, bytes, error);
 }
 
 } // namespace TextFile

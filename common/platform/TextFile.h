@@ -16,7 +16,8 @@ std::optional<QStringList> readLines(const QString& path);
 QStringList splitLines(const QString& text);
 
 // Replaces the file only when everything was written (temporary file and rename); false on
-// any failure, the old file then untouched. Characters outside Windows-1252 become "?".
-bool writeLines(const QString& path, const QStringList& lines);
+// any failure, the old file then untouched, and error (when given) says why. Characters
+// outside Windows-1252 become "?".
+bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 } // namespace TextFile

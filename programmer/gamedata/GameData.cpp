@@ -1,5 +1,6 @@
 #include "programmer/gamedata/GameData.h"
 
+#include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
 #include "programmer/gamedata/KeyText.h"
 #include "programmer/gamedata/KeyVocabulary.h"
@@ -19,7 +20,7 @@ const QString UntitledFile = QStringLiteral("Untitled.gam");
 } // namespace
 
 GameData::GameData(ProgrammerView& view, MessageBox& messageBox)
-    : view_(view), messageBox_(messageBox) {
+    : ProgramFolder(FileSystem::programFolder()), view_(view), messageBox_(messageBox) {
     SetupButtonIDs();
 }
 

@@ -2,9 +2,11 @@
 
 #include "programmer/gamedata/ButtonRecord.h"
 #include "programmer/gamedata/OneBased.h"
+#include "programmer/gamedata/ProgrammerSettings.h"
 
 #include <QString>
 
+class CommonDialog;
 class MessageBox;
 class ProgrammerView;
 
@@ -55,7 +57,34 @@ public:
     int ProgrammingInProgress = 0;
     int ChordStepCount = 0;
     int CurrentMode = 1;
-    QString CurrentKeyCodes; // scan codes of the on-screen key just clicked
+    QString CurrentKeyCodes;   // scan codes of the on-screen key just clicked
+    int GraphicalViewMode = 0; // view options of the picture and the table; never stored
+    int TableViewMode = 0;
+
+    // Settings kept in "Tavrin.ini" in ProgramFolder (the executable's folder unless a test
+    // points it elsewhere).
+    ProgrammerSettings Settings;
+    QString ProgramFolder;
+
+    void ReadIniSettings() { Settings.Read(ProgramFolder); }
+    // Failures are not reported: the file then stays as it was.
+    void WriteIniSettings() { Settings.Write(ProgramFolder); }
+    // The settings half of "Assume &Chorded keys": stores the item's new check mark.
+    void AssumeChordedKeys(bool checked);
+
+    // Game file. SaveGAMfile writes SavePath (file name SaveTitle) and sets SaveSucceeded;
+    // a failure is shown to the user and leaves the file on disk, the names, the settings and
+    // the saved status as they were.
+    QString SavePath;
+    QString SaveTitle;
+    int SaveSucceeded = 0;
+    bool SaveGAMfile();
+
+    // Reads the game file the user picks in dialog, or the last one without a dialog when
+    // ReopenLastGamFile is 1, then refreshes every view. False when the dialog was cancelled
+    // (nothing changed).
+    int ReopenLastGamFile = 0;
+    bool OpenGamFile(CommonDialog& dialog);
 
     // Re-creates one array with blank records: 1..5 the modes, then the ArrayId values. Any
     // other value does nothing. Resetting the clipboard also disables "&Paste".
@@ -90,6 +119,9 @@ public:
     MessageBox& messageBox() { return messageBox_; }
 
 private:
+    // Last game file and its folder := the open one; writes the settings file.
+    void RememberGamFile();
+
     ProgrammerView& view_;
     MessageBox& messageBox_;
     OneBased<int, RecordCount> rowOfRecord_;

@@ -18,6 +18,12 @@ public:
     virtual void InfoLabels(int hideOrShow) = 0;
     // Empties the table view.
     virtual void ClearTable() = 0;
+    // Sets the table back to its start layout (0 at start-up, 1 after a file is read).
+    virtual void ResetTable(int mode) = 0;
+    // Fills the table from the mode arrays in view option TableViewMode.
+    virtual void FillTable(int tableViewMode) = 0;
+    // Shows mode index (0..4) on the controller picture, as a click on its mode label does.
+    virtual void LblMODE_Click(int index) = 0;
     // Shows or hides mode lamp index (0..4).
     virtual void ShowModeLamp(int index, bool visible) = 0;
 };

@@ -1,7 +1,7 @@
 #include "common/printing/PrintRTFWordWrap.h"
 #include "common/printing/QtPrinter.h"
-#include "common/printing/tests/DocumentSource.h"
 #include "common/printing/tests/PdfText.h"
+#include "common/printing/tests/PrintableBox.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -76,7 +76,7 @@ TEST(CupsPrinting, AJobOnTheDefaultPrinterArrivesWithEveryPage) {
     ASSERT_NE(printer.Painter(), nullptr);
     // Text for a little more than one page inside inch margins, then one more page.
     const int lines = (printer.Height() - 2 * 1440) / 300 + 10;
-    DocumentSource box(numberedParagraphs(lines, 2));
+    PrintableBox box(numberedParagraphs(lines, 2));
     PrintRTFRect(printer, box, 1440, 1440, 1440, 1440, static_cast<float>(printer.Width()),
                  static_cast<float>(printer.Height()));
     EXPECT_TRUE(printer.NewPage());

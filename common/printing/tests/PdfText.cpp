@@ -1,5 +1,8 @@
 #include "common/printing/tests/PdfText.h"
 
+#include <algorithm>
+
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -53,11 +56,50 @@ std::vector<PdfPage> readPdfWords(const QString& path) {
     return pages;
 }
 
-QImage renderFirstPage(const QString& path) {
+std::vector<QImage> renderPages(const QString& path) {
     QTemporaryDir dir;
     bool ok = false;
-    runTool(QStringLiteral("pdftoppm"),
-            {"-r", "72", "-gray", "-singlefile", "-f", "1", "-l", "1", path, dir.filePath("page")},
-            &ok);
-    return ok ? QImage(dir.filePath("page.pgm")) : QImage();
+    runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-gray", path, dir.filePath("page")}, &ok);
+    std::vector<QImage> pages;
+    if (!ok) {
+        return pages;
+    }
+    // Page numbers are padded to one width, so the names sort in page order.
+    for (const QString& name :
+         QDir(dir.path()).entryList({"page-*.pgm"}, QDir::Files, QDir::Name)) {
+        pages.push_back(QImage(dir.filePath(name)));
+    }
+    return pages;
+}
+
+namespace {
+
+bool hasInk(const QImage& page, const QRectF& box) {
+    const QRect pixels = box.toAlignedRect().intersected(page.rect());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (qGray(page.pixel(x, y)) < 160) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<PdfPage> readVisibleWords(const QString& path) {
+    std::vector<PdfPage> pages = readPdfWords(path);
+    const std::vector<QImage> images = renderPages(path);
+    if (images.size() != pages.size()) {
+        return {};
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        auto& words = pages[i].words;
+        words.erase(
+            std::remove_if(words.begin(), words.end(),
+                           [&](const PdfWord& word) { return !hasInk(images[i], word.box); }),
+            words.end());
+    }
+    return pages;
 }

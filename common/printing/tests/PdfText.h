@@ -25,8 +25,11 @@ struct PdfPage {
 // Empty when pdftotext fails.
 std::vector<PdfPage> readPdfWords(const QString& path);
 
-// The first page rendered at 72 dpi in grey (one pixel a point); null on failure.
-QImage renderFirstPage(const QString& path);
+// The words that show on paper: text drawn under a clip that hides it is left out.
+std::vector<PdfPage> readVisibleWords(const QString& path);
+
+// The pages rendered at 72 dpi in grey (one pixel a point); empty on failure.
+std::vector<QImage> renderPages(const QString& path);
 
 // Runs a program, returns its standard output; empty and ok false when it fails.
 QByteArray runTool(const QString& program, const QStringList& arguments, bool* ok = nullptr);

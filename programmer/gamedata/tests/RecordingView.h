@@ -24,6 +24,13 @@ public:
         calls << QStringLiteral("InfoLabels %1").arg(hideOrShow);
     }
     void ClearTable() override { calls << QStringLiteral("ClearTable"); }
+    void ResetTable(int mode) override { calls << QStringLiteral("ResetTable %1").arg(mode); }
+    void FillTable(int tableViewMode) override {
+        calls << QStringLiteral("FillTable %1").arg(tableViewMode);
+    }
+    void LblMODE_Click(int index) override {
+        calls << QStringLiteral("LblMODE_Click %1").arg(index);
+    }
     void ShowModeLamp(int index, bool visible) override {
         calls << QStringLiteral("lamp %1 %2").arg(index).arg(visible ? "on" : "off");
     }
