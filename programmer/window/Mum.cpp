@@ -1,6 +1,7 @@
 #include "programmer/window/Mum.h"
 
 #include "common/platform/FileSystem.h"
+#include "common/richtext/RichTextBox.h"
 
 #include "programmer/window/ClickLabel.h"
 #include "programmer/window/ControllerPicture.h"
@@ -51,6 +52,7 @@ Mum::Mum(ProgrammerServices services, const QString& programFolder, QWidget* par
     : QMainWindow(parent), services_(services),
       programFolder_(programFolder.isEmpty() ? FileSystem::programFolder() : programFolder),
       data_(*this, services.messageBox) {
+    data_.ProgramFolder = programFolder_;
     setObjectName(QStringLiteral("Mum"));
     setWindowTitle(QStringLiteral("Tavrin - Brelkin Programmer"));
     buildMenus();
@@ -114,6 +116,8 @@ void Mum::connectControls() {
     connect(tab->CheckDelete, &QCheckBox::toggled, this, &Mum::CheckDelete_Click);
     connect(tab->Text1, &QLineEdit::textChanged, this, &Mum::Text1_Change);
     connect(tab, &ProgrammingTab::descriptionKeyUp, this, &Mum::Text1_KeyUp);
+
+    connect(TemplateText, &RichTextBox::Change, this, &Mum::TemplateText_Change);
 }
 
 void Mum::buildMenus() {
@@ -202,6 +206,10 @@ void Mum::buildCentre() {
     keyAssignmentTab = new KeyAssignmentTab(SSTab1);
     SSTab1->addTab(tableTab, QStringLiteral("Programmed buttons for all 5 modes"));
     SSTab1->addTab(programmingTab, QStringLiteral("Program a button"));
+    TemplateText = new RichTextBox(keyAssignmentTab);
+    TemplateText->setObjectName(QStringLiteral("TemplateText"));
+    TemplateText->setAccessibleName(QStringLiteral("Key-assignment document"));
+    keyAssignmentTab->setDocumentBox(TemplateText);
     SSTab1->addTab(keyAssignmentTab, QStringLiteral("Key assignments for flight sim"));
 
     auto* layout = new QHBoxLayout(centre);

@@ -20,6 +20,7 @@ class QLabel;
 class QMenu;
 class QRadioButton;
 class QTabWidget;
+class RichTextBox;
 class TableTab;
 
 // Tavrin's main window: the controller picture, the table, the programming tab and the
@@ -49,13 +50,6 @@ public:
     static QColor modeSelectedColour() { return {0, 192, 0}; }
     QColor modeNotSelectedColour() const;
 
-    int GraphicalViewMode = 0;
-    int TableViewMode = 0;
-
-    // 1: a modifier key always starts a chord; 0: the user is asked.
-    int AlwaysChorded = 1;
-    int alwaysChorded() const { return AlwaysChorded; }
-
     // Chord of modifier keys waiting for an ordinary key; its length is the game data's
     // ChordStepCount.
     QStringList ChordSteps;
@@ -72,6 +66,9 @@ public:
     void InfoLabels(int hideOrShow) override;
     void ClearTable() override;
     void ShowModeLamp(int index, bool visible) override;
+
+    // Key-assignment document: every change of the box marks it changed.
+    void TemplateText_Change() { TextChanged = 1; }
 
     // Start-up and closing.
     void Form_Load();
@@ -92,14 +89,14 @@ public:
     // Graphical view.
     void LightsAllOFF();
     void ShowLines();
-    void LblMODE_Click(int Index);
+    void LblMODE_Click(int Index) override;
     void LblBTN_Click(int Index);
     void InfoLabel_Click(int Index) { LblBTN_Click(Index); }
     void OptionGraphicalViews_Click(int Index);
 
     // Table view.
-    void ResetTable(int ResetMode);
-    void FillTable(int Datamode);
+    void ResetTable(int ResetMode) override;
+    void FillTable(int Datamode) override;
     void ResizeTable(int ColOrRow);
     void OptionTableViews_Click(int Index);
     void mnuRestoreTable_Click() { ResetTable(1); }
@@ -154,6 +151,7 @@ public:
     TableTab* tableTab = nullptr;
     ProgrammingTab* programmingTab = nullptr;
     KeyAssignmentTab* keyAssignmentTab = nullptr;
+    RichTextBox* TemplateText = nullptr;
     ControllerPicture* picture = nullptr;
     QGroupBox* FrameGraphicalViews = nullptr;
     std::array<QRadioButton*, 3> OptionGraphicalViews{};
@@ -175,6 +173,12 @@ private:
     int listEditRecord(); // fills the key-press list, returns the bytes left
     QString pressedButtonNumber() const;
     QString infoCaption(const ButtonRecord& record) const;
+
+    void reloadLastDocument();
+
+    // Save helpers.
+    bool maySave(const QString& emptyTitle, const QString& emptyText);
+    void saveAndReport();
     void storeEditRecord(const QString& caption, const QString& title, const QString& text);
 
     // Keyboard helpers.

@@ -94,7 +94,7 @@ void Mum::LblMODE_Click(int Index) {
         }
         number->setForeColor(ProgrammedColour);
         ClickLabel* info = picture->infoLabel(i);
-        switch (GraphicalViewMode) {
+        switch (data_.GraphicalViewMode) {
         case 0:
             info->setText(record->Description);
             number->setToolTip(record->KeyText);
@@ -124,7 +124,7 @@ void Mum::LblMODE_Click(int Index) {
 }
 
 void Mum::OptionGraphicalViews_Click(int Index) {
-    GraphicalViewMode = Index;
+    data_.GraphicalViewMode = Index;
     if (data_.FileLoaded == 0) {
         return;
     }

@@ -44,7 +44,7 @@ void Mum::Command1_Click(int Index) {
     data_.ProgrammingInProgress = 1;
 
     if (isModifierKey(Index)) {
-        bool startChord = data_.ChordStepCount > 0 || alwaysChorded() != 0;
+        bool startChord = data_.ChordStepCount > 0 || data_.Settings.AlwaysChorded != 0;
         if (!startChord) {
             startChord =
                 messageBox().MsgBox(

@@ -155,7 +155,7 @@ void Mum::GetCurrentMode() {
 }
 
 void Mum::RefreshProgrammingData() {
-    FillTable(TableViewMode);
+    FillTable(data_.TableViewMode);
     LblMODE_Click(data_.CurrentMode - 1);
 }
 
@@ -233,7 +233,7 @@ void Mum::CheckDelete_Click() {
 }
 
 QString Mum::infoCaption(const ButtonRecord& record) const {
-    switch (GraphicalViewMode) {
+    switch (data_.GraphicalViewMode) {
     case 1:
         return record.KeyText;
     case 2:
@@ -254,7 +254,7 @@ void Mum::storeEditRecord(const QString& caption, const QString& title, const QS
         }
     }
     picture->infoLabel(CurrentButton)->setText(caption);
-    FillTable(TableViewMode);
+    FillTable(data_.TableViewMode);
     ShowLines();
     messageBox().MsgBox(text, MsgStyle::OkOnly, title);
     LblBTN_Click(CurrentButton);

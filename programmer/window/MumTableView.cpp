@@ -107,9 +107,9 @@ void Mum::ResizeTable(int ColOrRow) {
 }
 
 void Mum::OptionTableViews_Click(int Index) {
-    TableViewMode = Index;
+    data_.TableViewMode = Index;
     if (data_.FileLoaded != 0) {
-        FillTable(TableViewMode);
+        FillTable(data_.TableViewMode);
     }
 }
 

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
+class CommonDialog;
 class MessageBox;
+class Printer;
 class Shell;
 
 // What Tavrin's main window needs from the outside world; main.cpp passes the real ones, tests
@@ -8,4 +13,7 @@ class Shell;
 struct ProgrammerServices {
     MessageBox& messageBox;
     Shell& shell;
+    CommonDialog& commonDialog;
+    // A printer for one print job.
+    std::function<std::unique_ptr<Printer>()> makePrinter;
 };

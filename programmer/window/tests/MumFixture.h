@@ -2,7 +2,9 @@
 
 #include "programmer/window/ClickLabel.h"
 #include "programmer/window/Mum.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/RecordingShell.h"
+#include "tests/support/ScriptedCommonDialog.h"
 #include "tests/support/ScriptedMessageBox.h"
 
 #include <QLabel>
@@ -29,7 +31,9 @@ public:
 
     void startWindow() {
         window.reset();
-        window = std::make_unique<Mum>(ProgrammerServices{messages, shell}, folder.path());
+        window = std::make_unique<Mum>(
+            ProgrammerServices{messages, shell, dialogs, [this] { return makePrinter(); }},
+            folder.path());
         // Laid out and shown, so that clicks land on buttons of their real size.
         window->show();
     }
@@ -76,8 +80,16 @@ public:
         click(QStringLiteral("Command2_0"));
     }
 
+    std::unique_ptr<Printer> makePrinter() {
+        auto printer = std::make_unique<RecordingPrinter>();
+        printers.push_back(printer.get());
+        return printer;
+    }
+
     QTemporaryDir folder;
+    std::vector<RecordingPrinter*> printers; // every printer handed out, owned by its user
     ScriptedMessageBox messages;
     RecordingShell shell;
+    ScriptedCommonDialog dialogs;
     std::unique_ptr<Mum> window;
 };

@@ -18,7 +18,7 @@ QColor red() {
 
 class ProgrammingTab : public MumFixture {};
 
-TEST_F(ProgrammingTab, ChordedPressWithDescriptionIsAssignedToTheChosenModes) {
+TEST_F(ProgrammingTab, OnePieceOfWorkFromThePictureToTheReopenedFile) {
     clickButtonNumber(5);
     EXPECT_EQ(buttonLabel(5)->foreColor(), red());
     EXPECT_EQ(window->SSTab1->currentIndex(), 1);
@@ -67,6 +67,24 @@ TEST_F(ProgrammingTab, ChordedPressWithDescriptionIsAssignedToTheChosenModes) {
     EXPECT_EQ(stored->KeyPressLen(2), 1);
     EXPECT_EQ(stored->KeyCodes(), "E014E011E0711CFFFFFFFFFFFFFF");
     EXPECT_EQ(*window->data().Record(1, 12), *stored);
+
+    // Saved through the dialog, the file comes back in a new window on the same settings.
+    dialogs.queueSave(folder.filePath("Falcon"));
+    window->mnuSave->trigger();
+    EXPECT_EQ(panel(1), " Falcon.gam saved successfully.");
+    EXPECT_EQ(panel(2), "Saved");
+    const ButtonRecord saved = *stored;
+    startWindow();
+    EXPECT_EQ(panel(3), "Falcon.gam");
+    EXPECT_EQ(panel(2), "Saved");
+    EXPECT_EQ(*window->data().Record(1, 12), saved);
+    EXPECT_EQ(*window->data().Record(4, 12), saved);
+    EXPECT_EQ(window->data().Record(2, 12)->Description, "");
+    EXPECT_EQ(buttonLabel(5)->foreColor(), green());
+    EXPECT_EQ(infoLabel(5)->text(), "Eject");
+    EXPECT_EQ(buttonLabel(5)->toolTip(), "RCTL RALT DEL a");
+    EXPECT_EQ(find<GridTable>("Grid1")->cellText(5, 4), "Eject");
+    EXPECT_EQ(messages.count(), 1u);
 }
 
 } // namespace
@@ -134,7 +152,7 @@ TEST_F(ProgrammingTab, ModifierKeysAreDisabledByKindUntilAnOrdinaryKey) {
 TEST_F(ProgrammingTab, ChordQuestionIsAskedOnlyForTheFirstModifierWhenNotAssumed) {
     window->mnuAssumeChordedKeys->trigger();
     EXPECT_FALSE(window->mnuAssumeChordedKeys->isChecked());
-    EXPECT_EQ(window->AlwaysChorded, 0);
+    EXPECT_EQ(window->data().Settings.AlwaysChorded, 0);
     clickButtonNumber(7);
 
     // No: the modifier is a press of its own, counted by its bytes.

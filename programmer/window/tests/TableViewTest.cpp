@@ -52,7 +52,7 @@ TEST_F(TableView, RowsFollowPrintedButtonNumbersAndViewOptionsChooseTheText) {
     window->mnuNew->trigger();
     EXPECT_EQ(grid()->cellText(28, 1), "");
     EXPECT_EQ(grid()->cellText(0, 1), "Views Out");
-    EXPECT_EQ(window->TableViewMode, 2);
+    EXPECT_EQ(window->data().TableViewMode, 2);
 }
 
 TEST_F(TableView, SlidersSizeDataRowsAndColumnsInTwipsAndRestorePutsThemBack) {
