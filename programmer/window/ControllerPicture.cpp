@@ -13,11 +13,6 @@ constexpr int pictureHeight = 712;
 constexpr int buttonRadius = 13;
 constexpr int labelHeight = 18;
 
-// The printed number on the button of each label index (the order of the game file's records).
-constexpr std::array<int, ControllerPicture::ButtonCount> printedNumbers = {
-    1,  2, 3,  4,  28, 11, 17, 10, 23, 16, 22, 5,  27, 12,
-    18, 9, 24, 15, 21, 6,  26, 13, 19, 8,  25, 14, 20, 7};
-
 // Connector line j joins the button of this label index to its text label.
 constexpr std::array<int, ControllerPicture::LineCount> infoLabelOfLines = {27, 23, 18, 14,
                                                                             26, 22, 10, 6};
@@ -159,7 +154,12 @@ QPixmap drawPaddle(bool left) {
 
 } // namespace
 
-ControllerPicture::ControllerPicture(QWidget* parent) : QWidget(parent) {
+ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumberOfRecord,
+                                     QWidget* parent)
+    : QWidget(parent) {
+    for (int i = 0; i < ButtonCount; ++i) {
+        printed_[static_cast<std::size_t>(i)] = printedNumberOfRecord(i + 1);
+    }
     setObjectName(QStringLiteral("ControllerPicture"));
     setAccessibleName(QStringLiteral("Picture of the Brelkin controller"));
     setFixedSize(pictureWidth, pictureHeight);
@@ -171,7 +171,7 @@ ControllerPicture::ControllerPicture(QWidget* parent) : QWidget(parent) {
     textFont.setPointSizeF(8);
 
     for (int i = 0; i < ButtonCount; ++i) {
-        const int printed = printedNumbers[static_cast<std::size_t>(i)];
+        const int printed = printed_[static_cast<std::size_t>(i)];
         const ButtonPlace place = placeOfButton(printed);
 
         auto* number = new ClickLabel(QString::number(printed), this);
@@ -201,14 +201,13 @@ ControllerPicture::ControllerPicture(QWidget* parent) : QWidget(parent) {
 
     for (int j = 0; j < LineCount; ++j) {
         const int labelIndex = infoLabelOfLines[static_cast<std::size_t>(j)];
-        const ButtonPlace place =
-            placeOfButton(printedNumbers[static_cast<std::size_t>(labelIndex)]);
+        const ButtonPlace place = placeOfButton(printed_[static_cast<std::size_t>(labelIndex)]);
         const int top = place.label.bottom() + 1;
         const int bottom = place.centre.y() - buttonRadius;
         auto* line = new QWidget(this);
         line->setObjectName(QStringLiteral("Line1_%1").arg(j));
         line->setAccessibleName(QStringLiteral("Line to the text of button %1")
-                                    .arg(printedNumbers[static_cast<std::size_t>(labelIndex)]));
+                                    .arg(printed_[static_cast<std::size_t>(labelIndex)]));
         line->setAutoFillBackground(true);
         QPalette p = line->palette();
         p.setColor(QPalette::Window, QColor(200, 204, 212));
@@ -336,7 +335,7 @@ void ControllerPicture::paintEvent(QPaintEvent* /*event*/) {
 
     // Button sockets under the number labels.
     for (int i = 0; i < ButtonCount; ++i) {
-        const QPoint c = placeOfButton(printedNumbers[static_cast<std::size_t>(i)]).centre;
+        const QPoint c = placeOfButton(printed_[static_cast<std::size_t>(i)]).centre;
         QRadialGradient cap(QPointF(c) - QPointF(3, 3), buttonRadius + 4);
         cap.setColorAt(0.0, QColor(88, 94, 106));
         cap.setColorAt(1.0, QColor(22, 24, 28));

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class ClickLabel;
 class QLabel;
@@ -20,7 +21,10 @@ public:
     static constexpr int ModeCount = 5;
     static constexpr int PaddleCount = 2;
 
-    explicit ControllerPicture(QWidget* parent = nullptr);
+    // printedNumberOfRecord gives the number printed on the button of record 1..28; label
+    // index i shows that of record i + 1.
+    explicit ControllerPicture(const std::function<int(int)>& printedNumberOfRecord,
+                               QWidget* parent = nullptr);
 
     ClickLabel* buttonLabel(int index) const;
     ClickLabel* infoLabel(int index) const;
@@ -49,4 +53,5 @@ private:
     std::array<QLabel*, PaddleCount> paddles_{};
     std::array<QLabel*, ModeCount> lamps_{};
     std::array<ClickLabel*, ModeCount> modes_{};
+    std::array<int, ButtonCount> printed_{};
 };

@@ -190,7 +190,8 @@ void Mum::buildCentre() {
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("Centre"));
 
-    picture = new ControllerPicture(centre);
+    picture =
+        new ControllerPicture([this](int record) { return data_.RowOfRecord(record); }, centre);
     FrameGraphicalViews =
         makeViewOptions(QStringLiteral("FrameGraphicalViews"),
                         QStringLiteral("OptionGraphicalViews"), OptionGraphicalViews, centre);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QPushButton>
 
 namespace {
 
@@ -27,6 +28,31 @@ TEST_F(MenuCommands, MenuBarHasEveryCaptionAndShortcut) {
     EXPECT_EQ(panel(2), "New file");
     EXPECT_EQ(panel(3), "Untitled.gam");
     EXPECT_EQ(window->SSTab1->currentIndex(), 0);
+}
+
+TEST_F(MenuCommands, KeyboardAndPictureCarryTheirCaptions) {
+    int keys = 0;
+    for (int i = 0; i <= 101; ++i) {
+        keys += window->findChild<QPushButton*>(QStringLiteral("Command1_%1").arg(i)) != nullptr;
+    }
+    EXPECT_EQ(keys, 101);
+    EXPECT_EQ(window->findChild<QPushButton*>("Command1_54"), nullptr);
+    EXPECT_EQ(find<QPushButton>("Command1_92")->text(), "Spacebar");
+    EXPECT_EQ(find<QPushButton>("Command1_46")->text(), "`");
+    EXPECT_EQ(find<QPushButton>("Command1_63")->accessibleName(), "Right Alt");
+    // Enter, keypad + and Ent are two rows high; keypad 0 is two keys wide.
+    window->SSTab1->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const int height = find<QWidget>("Command1_20")->height();
+    EXPECT_GT(find<QWidget>("Command1_64")->height(), height * 3 / 2);
+    EXPECT_GT(find<QWidget>("Command1_67")->height(), height * 3 / 2);
+    EXPECT_GT(find<QWidget>("Command1_65")->height(), height * 3 / 2);
+    EXPECT_GT(find<QWidget>("Command1_10")->width(), find<QWidget>("Command1_11")->width() * 3 / 2);
+
+    EXPECT_EQ(find<QLabel>("LblBTN_4")->text(), "28");
+    EXPECT_EQ(find<QLabel>("LblBTN_27")->text(), "7");
+    EXPECT_EQ(find<QLabel>("LblBTN_11")->accessibleName(), "Button 5");
+    EXPECT_EQ(find<QLabel>("IMG_light_2")->accessibleName(), "Mode lamp Wingman");
 }
 
 TEST_F(MenuCommands, HelpOpensTheHelpFileAndQuilletStartsOnlyWhenPresent) {
