@@ -166,6 +166,7 @@ private:
     void connectControls();
 
     // Programming tab helpers.
+    void clearEditDisplay(bool barEnabled, bool selectAllEnabled);
     bool modeSelected(int index) const;
     void setModeSelected(int index, bool selected);
     void setDataLabelsEnabled(bool enabled);

@@ -48,15 +48,21 @@ QString Mum::pressedButtonNumber() const {
     return QString::number(data_.RowOfRecord(CurrentButton + 1));
 }
 
-void Mum::ResetButtonProgrammingTab() {
+// Empty description and key list, a full memory bar, both "Clear" buttons off.
+void Mum::clearEditDisplay(bool barEnabled, bool selectAllEnabled) {
     ProgrammingTab* tab = programmingTab;
     tab->Text1->clear();
-    tab->ProgressBar1->setValue(14);
-    tab->ProgressBar1->setEnabled(false);
+    tab->ProgressBar1->setEnabled(barEnabled);
+    tab->ProgressBar1->setValue(ButtonRecord::MaxBytes);
     tab->MacroStepsList->clear();
     tab->Command3[0]->setEnabled(false);
     tab->Command3[2]->setEnabled(false);
-    tab->Command3[3]->setEnabled(false);
+    tab->Command3[3]->setEnabled(selectAllEnabled);
+}
+
+void Mum::ResetButtonProgrammingTab() {
+    ProgrammingTab* tab = programmingTab;
+    clearEditDisplay(false, false);
     for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
         setModeSelected(i, false);
         tab->LBLprogramMode[static_cast<std::size_t>(i)]->setEnabled(false);
@@ -72,13 +78,7 @@ void Mum::ResetButtonProgrammingTab() {
 
 void Mum::EnableButtonProgrammingTab() {
     ProgrammingTab* tab = programmingTab;
-    tab->Text1->clear();
-    tab->ProgressBar1->setEnabled(true);
-    tab->ProgressBar1->setValue(14);
-    tab->MacroStepsList->clear();
-    tab->Command3[0]->setEnabled(false);
-    tab->Command3[2]->setEnabled(false);
-    tab->Command3[3]->setEnabled(true);
+    clearEditDisplay(true, true);
     for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
         setModeSelected(i, !picture->lamp(i)->isHidden());
         tab->LBLprogramMode[static_cast<std::size_t>(i)]->setEnabled(true);
@@ -209,13 +209,7 @@ void Mum::Command3_Click(int Index) {
 void Mum::CheckDelete_Click() {
     ProgrammingTab* tab = programmingTab;
     if (tab->CheckDelete->isChecked()) {
-        tab->Text1->clear();
-        tab->ProgressBar1->setValue(14);
-        tab->ProgressBar1->setEnabled(false);
-        tab->MacroStepsList->clear();
-        tab->Command3[0]->setEnabled(false);
-        tab->Command3[2]->setEnabled(false);
-        tab->Command3[3]->setEnabled(true);
+        clearEditDisplay(false, true);
         setDataLabelsEnabled(false);
         tab->keyboard->setAllKeysEnabled(false);
         tab->Command2[0]->setEnabled(true);
