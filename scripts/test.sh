@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
 bash scripts/build.sh -DTAVRIN_TESTS=ON
+bash scripts/start-cups.sh || true
 export QT_QPA_PLATFORM=offscreen
 status=0
 ctest --test-dir build --output-on-failure --parallel "$(nproc)" || status=1

@@ -1,0 +1,151 @@
+#include "common/platform/FileSystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+bool isSeparator(QChar c) {
+#ifdef Q_OS_WIN
+    return c == u'/' || c == u'\\';
+#else
+    return c == u'/';
+#endif
+}
+
+} // namespace
+
+namespace FileSystem {
+
+bool fileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool folderExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool pathExists(const QString& path) {
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+bool isReadOnly(const QString& path) {
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+bool makeFolder(const QString& path) {
+    if (path.isEmpty()) {
+        return false;
+    }
+    QDir().mkdir(path);
+    return folderExists(path);
+}
+
+bool deleteFile(const QString& path) {
+    if (!fileExists(path) || isReadOnly(path)) {
+        return false;
+    }
+    return QFile::remove(path);
+}
+
+std::optional<QByteArray> readFile(const QString& path) {
+    if (!fileExists(path)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    const auto fail = [error](const QString& why) {
+        if (error != nullptr) {
+            *error = why;
+        }
+        return false;
+    };
+    // Only a regular file is replaced: never a folder, a device, a pipe or a broken link.
+    if (path.isEmpty()) {
+        return fail(QStringLiteral("No file name"));
+    }
+    if (pathExists(path) && !fileExists(path)) {
+        return fail(folderExists(path) ? QStringLiteral("A folder of that name is in the way")
+                                       : QStringLiteral("Not a regular file"));
+    }
+    if (isReadOnly(path)) {
+        return fail(QStringLiteral("The file is read-only"));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return fail(why);
+    }
+    if (!file.commit()) {
+        return fail(file.errorString());
+    }
+    return true;
+}
+
+QString programFolder() {
+    if (QCoreApplication::instance() == nullptr) {
+        return QDir::currentPath();
+    }
+    return QCoreApplication::applicationDirPath();
+}
+
+QString joinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) {
+        return name;
+    }
+    qsizetype folderEnd = folder.size();
+    while (folderEnd > 0 && isSeparator(folder.at(folderEnd - 1))) {
+        --folderEnd;
+    }
+    qsizetype nameStart = 0;
+    while (nameStart < name.size() && isSeparator(name.at(nameStart))) {
+        ++nameStart;
+    }
+    return folder.left(folderEnd) + QDir::separator() + name.mid(nameStart);
+}
+
+void ChangeToDriveRoot(const QString& path) {
+#ifdef Q_OS_WIN
+    if (path.size() >= 2 && path.at(1) == u':' && path.at(0).isLetter()) {
+        QDir::setCurrent(path.left(2) + u'\\');
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+bool pathsIgnoreCase() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    return false;
+#endif
+}
+
+QString storedPathCase(const QString& path) {
+    return pathsIgnoreCase() ? path.toLower() : path;
+}
+
+} // namespace FileSystem

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The profile (INI) functions both programs keep their settings with, behaving as the Windows
+// ones: sections and keys match without regard to ASCII case, the first of a duplicate counts,
+// a write changes one line and leaves every other byte of the file as it was.
+namespace Profile {
+
+// The value of the key, or defaultValue when it is missing; at most bufferSize - 1 characters.
+QString readString(const QString& section, const QString& key, const QString& defaultValue,
+                   int bufferSize, const QString& filePath);
+
+// The value read as a signed decimal integer; defaultValue when the key is missing or empty.
+int readInt(const QString& section, const QString& key, int defaultValue, const QString& filePath);
+
+// Sets the key, adding it, its section or the file as needed. False when the file could not be
+// written (it is then untouched), or when the texts cannot be stored so that they read back.
+bool writeString(const QString& section, const QString& key, const QString& value,
+                 const QString& filePath);
+
+} // namespace Profile

@@ -1,0 +1,287 @@
+#include "common/platform/ProfileText.h"
+
+#include "common/platform/Cp1252.h"
+
+#include <cstring>
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool isBlank(QChar c) {
+    return c.unicode() < 0x80 && isBlank(static_cast<char>(c.unicode()));
+}
+
+QString trimmed(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isBlank(text.at(first))) {
+        ++first;
+    }
+    while (last > first && isBlank(text.at(last - 1))) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+// Names match without regard to the case of ASCII letters only; accented letters must match.
+bool sameName(const QString& a, const QString& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a.at(i).unicode();
+        char16_t y = b.at(i).unicode();
+        if (x >= 'A' && x <= 'Z') {
+            x = static_cast<char16_t>(x - 'A' + 'a');
+        }
+        if (y >= 'A' && y <= 'Z') {
+            y = static_cast<char16_t>(y - 'A' + 'a');
+        }
+        if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A byte range [begin, end) of the file.
+struct Span {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+enum class LineKind { Other, Blank, Comment, Section, Key };
+
+struct Line {
+    qsizetype start = 0; // first byte of the line
+    qsizetype next = 0;  // first byte of the next line; the end of the file for the last one
+    bool terminated = false;
+    LineKind kind = LineKind::Other;
+    Span name;  // section or key name, blanks removed
+    Span value; // key value, blanks removed
+};
+
+// Walks the lines of a profile file once, classifying each.
+class LineScanner {
+public:
+    explicit LineScanner(const QByteArray& content)
+        : data_(content.constData()), size_(content.size()), utf8_(content.startsWith(kUtf8Bom)),
+          pos_(utf8_ ? kUtf8Bom.size() : 0) {}
+
+    bool utf8() const { return utf8_; }
+
+    bool next(Line& line) {
+        if (pos_ >= size_) {
+            return false;
+        }
+        line = Line{};
+        line.start = pos_;
+        const void* newline = std::memchr(data_ + pos_, '\n', static_cast<size_t>(size_ - pos_));
+        qsizetype end = size_;
+        if (newline != nullptr) {
+            end = static_cast<const char*>(newline) - data_;
+            line.terminated = true;
+            line.next = end + 1;
+        } else {
+            line.next = size_;
+        }
+        classify(line, trim({pos_, end}));
+        pos_ = line.next;
+        return true;
+    }
+
+    QString text(Span span) const {
+        const QByteArray bytes = QByteArray::fromRawData(data_ + span.begin, span.end - span.begin);
+        return utf8_ ? QString::fromUtf8(bytes) : Cp1252::decode(bytes);
+    }
+
+private:
+    Span trim(Span span) const {
+        while (span.begin < span.end && isBlank(data_[span.begin])) {
+            ++span.begin;
+        }
+        while (span.end > span.begin && isBlank(data_[span.end - 1])) {
+            --span.end;
+        }
+        return span;
+    }
+
+    void classify(Line& line, Span content) const {
+        if (content.begin == content.end) {
+            line.kind = LineKind::Blank;
+            return;
+        }
+        const char first = data_[content.begin];
+        const auto length = static_cast<size_t>(content.end - content.begin);
+        if (first == ';') {
+            line.kind = LineKind::Comment;
+            return;
+        }
+        if (first == '[') {
+            // The name runs to the last "]"; a "[" without one makes no header.
+            for (qsizetype i = content.end - 1; i > content.begin; --i) {
+                if (data_[i] == ']') {
+                    line.kind = LineKind::Section;
+                    line.name = trim({content.begin + 1, i});
+                    return;
+                }
+            }
+        }
+        const void* equals = std::memchr(data_ + content.begin, '=', length);
+        if (equals == nullptr) {
+            return;
+        }
+        const qsizetype at = static_cast<const char*>(equals) - data_;
+        line.kind = LineKind::Key;
+        line.name = trim({content.begin, at});
+        line.value = trim({at + 1, content.end});
+    }
+
+    const char* data_;
+    qsizetype size_;
+    bool utf8_;
+    qsizetype pos_;
+};
+
+QString withoutQuotes(const QString& value) {
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == u'"' || value.front() == u'\'')) {
+        return value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+// Where a key of a section is, or where it would go.
+struct Place {
+    bool sectionFound = false;
+    bool keyFound = false;
+    Line keyLine;
+    qsizetype insertAt = 0;        // after the last non-blank line of the section
+    bool insertNeedsBreak = false; // that line ends the file without a line break
+};
+
+Place locate(LineScanner& scanner, const QString& section, const QString& key) {
+    const QString wantedSection = trimmed(section);
+    const QString wantedKey = trimmed(key);
+    Place place;
+    Line line;
+    while (scanner.next(line)) {
+        if (line.kind == LineKind::Section) {
+            if (place.sectionFound) {
+                break; // the first section of that name is the one that counts
+            }
+            if (sameName(scanner.text(line.name), wantedSection)) {
+                place.sectionFound = true;
+                place.insertAt = line.next;
+                place.insertNeedsBreak = !line.terminated;
+            }
+            continue;
+        }
+        if (!place.sectionFound) {
+            continue;
+        }
+        if (line.kind != LineKind::Blank) {
+            place.insertAt = line.next;
+            place.insertNeedsBreak = !line.terminated;
+        }
+        if (line.kind == LineKind::Key && sameName(scanner.text(line.name), wantedKey)) {
+            place.keyFound = true;
+            place.keyLine = line;
+            break;
+        }
+    }
+    return place;
+}
+
+} // namespace
+
+namespace ProfileText {
+
+std::optional<QString> findValue(const QByteArray& content, const QString& section,
+                                 const QString& key) {
+    LineScanner scanner(content);
+    const Place place = locate(scanner, section, key);
+    if (!place.keyFound) {
+        return std::nullopt;
+    }
+    return withoutQuotes(scanner.text(place.keyLine.value));
+}
+
+QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
+                     const QString& value) {
+    LineScanner scanner(content);
+    const Place place = locate(scanner, section, key);
+    const auto encode = [&scanner](const QString& text) {
+        return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
+    };
+    const QByteArray crlf("\r\n");
+
+    QByteArray result;
+    result.reserve(content.size() + key.size() + value.size() + section.size() + 8);
+    if (place.keyFound) {
+        // The key keeps its spelling in the file; only its line is written anew.
+        const Line& line = place.keyLine;
+        result.append(content.constData(), line.start);
+        result.append(content.constData() + line.name.begin, line.name.end - line.name.begin);
+        result.append('=');
+        result.append(encode(value));
+        result.append(crlf);
+        result.append(content.constData() + line.next, content.size() - line.next);
+        return result;
+    }
+    const QByteArray keyLine = encode(trimmed(key) + u'=' + value) + crlf;
+    if (place.sectionFound) {
+        result.append(content.constData(), place.insertAt);
+        if (place.insertNeedsBreak) {
+            result.append(crlf);
+        }
+        result.append(keyLine);
+        result.append(content.constData() + place.insertAt, content.size() - place.insertAt);
+        return result;
+    }
+    result.append(content);
+    const bool onlyBom = scanner.utf8() && content.size() == kUtf8Bom.size();
+    if (!content.isEmpty() && !onlyBom && !content.endsWith('\n')) {
+        result.append(crlf);
+    }
+    result.append(encode(u'[' + trimmed(section) + u']'));
+    result.append(crlf);
+    result.append(keyLine);
+    return result;
+}
+
+bool canStore(const QString& section, const QString& key, const QString& value) {
+    const auto hasBreak = [](const QString& text) {
+        return text.contains(u'\n') || text.contains(u'\r');
+    };
+    if (hasBreak(section) || hasBreak(key) || hasBreak(value) || key.contains(u'=')) {
+        return false;
+    }
+    const QString name = trimmed(key);
+    return !trimmed(section).isEmpty() && !name.isEmpty() && !name.startsWith(u';') &&
+           !name.startsWith(u'[');
+}
+
+int parseInt(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text.at(i))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == u'-' || text.at(i) == u'+')) {
+        negative = text.at(i) == u'-';
+        ++i;
+    }
+    quint32 magnitude = 0;
+    for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
+        magnitude = magnitude * 10u + static_cast<quint32>(text.at(i).unicode() - u'0');
+    }
+    return static_cast<int>(negative ? 0u - magnitude : magnitude);
+}
+
+} // namespace ProfileText

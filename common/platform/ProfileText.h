@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The profile (INI) format on the bytes of a whole file, without touching the disk. The file
+// is Windows-1252, or UTF-8 when it starts with a UTF-8 byte-order mark.
+namespace ProfileText {
+
+// The value of the first matching key in the first matching section, quotes removed; nullopt
+// when the section or key is missing.
+std::optional<QString> findValue(const QByteArray& content, const QString& section,
+                                 const QString& key);
+
+// The file with the key set to value. Every line but the one written stays byte for byte.
+QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
+                     const QString& value);
+
+// Whether section, key and value can be stored so that they read back: no line breaks, a key
+// without "=", neither name empty.
+bool canStore(const QString& section, const QString& key, const QString& value);
+
+// A signed decimal integer as the profile functions read it: leading blanks, an optional sign
+// and the digits that follow ("12abc" is 12, "abc" is 0), wrapping at 32 bits.
+int parseInt(const QString& text);
+
+} // namespace ProfileText

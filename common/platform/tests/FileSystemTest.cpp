@@ -1,0 +1,112 @@
+#include "common/platform/FileSystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+void touch(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+TEST(FileSystem, TellsFilesFromFolders) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("a.gam");
+    touch(file);
+    EXPECT_TRUE(FileSystem::fileExists(file));
+    EXPECT_FALSE(FileSystem::folderExists(file));
+    EXPECT_TRUE(FileSystem::folderExists(dir.path()));
+    EXPECT_FALSE(FileSystem::fileExists(dir.path()));
+    EXPECT_FALSE(FileSystem::fileExists(dir.filePath("none")));
+    EXPECT_FALSE(FileSystem::fileExists(""));
+    EXPECT_FALSE(FileSystem::folderExists(""));
+
+    const QString folder = dir.filePath("Templates");
+    EXPECT_TRUE(FileSystem::makeFolder(folder));
+    EXPECT_TRUE(FileSystem::folderExists(folder));
+    EXPECT_TRUE(FileSystem::makeFolder(folder)); // already there
+    EXPECT_FALSE(FileSystem::makeFolder(file));
+    EXPECT_FALSE(FileSystem::makeFolder(dir.filePath("x/y")));
+
+    EXPECT_FALSE(FileSystem::deleteFile(folder));
+    EXPECT_TRUE(FileSystem::folderExists(folder));
+    EXPECT_TRUE(FileSystem::deleteFile(file));
+    EXPECT_FALSE(FileSystem::fileExists(file));
+    EXPECT_FALSE(FileSystem::deleteFile(file));
+}
+
+// Tests run as root, for whom every file is writable: only the permission bit tells.
+TEST(FileSystem, ReadOnlyIsTheClearedOwnerWriteBit) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Locked.gam");
+    touch(file);
+    EXPECT_FALSE(FileSystem::isReadOnly(file));
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup |
+                                                QFile::WriteGroup | QFile::WriteOther));
+    EXPECT_TRUE(FileSystem::isReadOnly(file));
+    EXPECT_FALSE(FileSystem::deleteFile(file));
+    EXPECT_TRUE(FileSystem::fileExists(file));
+    EXPECT_FALSE(FileSystem::isReadOnly(dir.filePath("missing")));
+}
+
+TEST(FileSystem, ReadsRegularFilesOnly) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Reading a pipe nobody writes to would wait for ever.
+    EXPECT_FALSE(FileSystem::readFile(fifo).has_value());
+    EXPECT_FALSE(FileSystem::replaceFile(fifo, "x"));
+    EXPECT_FALSE(FileSystem::readFile(dir.path()).has_value());
+
+    const QString file = dir.filePath("f");
+    ASSERT_TRUE(FileSystem::replaceFile(file, QByteArray("a\0b", 3)));
+    EXPECT_EQ(FileSystem::readFile(file), QByteArray("a\0b", 3));
+}
+
+TEST(FileSystem, ReplacingAFileKeepsItsPermissions) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Quillet.ini");
+    touch(file);
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(file, permissions));
+    ASSERT_TRUE(FileSystem::replaceFile(file, "x"));
+    EXPECT_EQ(QFile::permissions(file) & 0x7077, permissions);
+}
+
+TEST(FileSystem, JoinsWithOneSeparator) {
+    const QString sep = QDir::separator();
+    EXPECT_EQ(FileSystem::joinPath("/opt/tavrin", "Quillet.ini"),
+              "/opt/tavrin" + sep + "Quillet.ini");
+    EXPECT_EQ(FileSystem::joinPath("/opt/tavrin/", "Quillet.ini"),
+              "/opt/tavrin" + sep + "Quillet.ini");
+    EXPECT_EQ(FileSystem::joinPath("/opt/tavrin//", "/Images"), "/opt/tavrin" + sep + "Images");
+    EXPECT_EQ(FileSystem::joinPath("/", "x"), sep + "x");
+    EXPECT_EQ(FileSystem::joinPath("", "Restore.txt"), "Restore.txt");
+}
+
+TEST(FileSystem, PathCaseAndProgramFolder) {
+    const QString path = "/Home/User/Games/Tie.GAM";
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    EXPECT_TRUE(FileSystem::pathsIgnoreCase());
+    EXPECT_EQ(FileSystem::storedPathCase(path), path.toLower());
+#else
+    EXPECT_FALSE(FileSystem::pathsIgnoreCase());
+    EXPECT_EQ(FileSystem::storedPathCase(path), path);
+#endif
+    EXPECT_EQ(FileSystem::programFolder(), QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(FileSystem::folderExists(FileSystem::programFolder()));
+
+    const QString before = QDir::currentPath();
+    FileSystem::ChangeToDriveRoot("C:\\Norvik\\Tkr\\x.gam");
+#ifndef Q_OS_WIN
+    EXPECT_EQ(QDir::currentPath(), before);
+#endif
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+#include "common/platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(TextFile, WritesWindows1252WithCrLfAndReadsItBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Game.gam");
+    const QStringList lines = {"Caf\u00e9 \u20ac", "", "  spaced  ", "\u015c\U0001F600"};
+    ASSERT_TRUE(TextFile::writeLines(path, lines));
+    EXPECT_EQ(bytesOf(path), "Caf\xE9 \x80\r\n\r\n  spaced  \r\n??\r\n");
+    EXPECT_EQ(TextFile::readLines(path), (QStringList{"Café €", "", "  spaced  ", "??"}));
+
+    ASSERT_TRUE(TextFile::writeLines(path, {}));
+    EXPECT_EQ(bytesOf(path), "");
+    EXPECT_EQ(TextFile::readLines(path), QStringList{});
+}
+
+TEST(TextFile, ReadsCrLfAndLfLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Default.txt");
+    writeBytes(path, "one\r\ntwo\nthree\r\n\r\nlast");
+    EXPECT_EQ(TextFile::readLines(path), (QStringList{"one", "two", "three", "", "last"}));
+    // A carriage return that ends no line is text.
+    writeBytes(path, "a\rb\r\r\nc\r");
+    EXPECT_EQ(TextFile::readLines(path), (QStringList{"a\rb\r", "c\r"}));
+}
+
+TEST(TextFile, ReportsWhatCannotBeReadOrWritten) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(TextFile::readLines(dir.filePath("missing.txt")).has_value());
+    EXPECT_FALSE(TextFile::readLines(dir.path()).has_value());
+    EXPECT_FALSE(TextFile::writeLines(dir.path(), {"x"}));
+    EXPECT_FALSE(TextFile::writeLines(dir.filePath("no/folder/x.txt"), {"x"}));
+
+    const QString path = dir.filePath("Restore.txt");
+    writeBytes(path, "old\r\n");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+    EXPECT_FALSE(TextFile::writeLines(path, {"new"}));
+    EXPECT_EQ(bytesOf(path), "old\r\n");
+}
+
+// A disk that fills up half-way through a save must leave the previous file as it was.
+TEST(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Game.gam");
+    writeBytes(path, "previous\r\n");
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = TextFile::writeLines(path, QStringList(2000, QString(40, u'x')));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(bytesOf(path), "previous\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Game.gam"});
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// Reading and writing the open game file, and the settings that remember it.
+#include "programmer/gamedata/GameData.h"
+
+#include "common/dialogs/CommonDialog.h"
+#include "common/platform/FileSystem.h"
+#include "common/platform/MessageBox.h"
+#include "common/platform/TextFile.h"
+#include "programmer/gamedata/GameFile.h"
+#include "programmer/gamedata/ProgrammerView.h"
+
+void GameData::AssumeChordedKeys(bool checked) {
+    Settings.AlwaysChorded = checked ? 1 : 0;
+    WriteIniSettings();
+}
+
+bool GameData::SaveGAMfile() {
+    if (GameName.size() < 2) {
+        GameName = QStringLiteral("Unknown");
+    }
+    QString error;
+    if (!TextFile::writeLines(SavePath, GameFile::Lines(GameName, *this), &error)) {
+        messageBox_.MsgBox(SaveTitle +
+                               QStringLiteral(" was not saved correctly. Tavrin error message "
+                                              "follows: ") +
+                               error + QLatin1Char('.'),
+                           MsgStyle::Critical,
+                           QStringLiteral("Problem: The gam file wasn't saved"));
+        SaveSucceeded = 0;
+        return false;
+    }
+    CurrentFilePath = SavePath;
+    CurrentFileTitle = SaveTitle;
+    RememberGamFile();
+    UpdateSavedStatus(SavedFile);
+    SaveSucceeded = 1;
+    return true;
+}
+
+void GameData::RememberGamFile() {
+    Settings.LastGamPath = CurrentFilePath;
+    Settings.LastGamName = CurrentFileTitle;
+    // The folder comes from the path itself: the title may carry an extension the path lacks.
+    Settings.Lastfolder = ProgrammerSettings::FolderOf(CurrentFilePath);
+    WriteIniSettings();
+}
+
+bool GameData::OpenGamFile(CommonDialog& dialog) {
+    view_.SetStatusPanel(1, QStringLiteral("Opening Brelkin game file"));
+    if (ReopenLastGamFile == 1) {
+        CurrentFilePath = Settings.LastGamPath;
+        CurrentFileTitle = Settings.LastGamName;
+    } else {
+        if (!Settings.Lastfolder.isEmpty() && FileSystem::folderExists(Settings.Lastfolder)) {
+            dialog.InitDir = Settings.Lastfolder;
+        }
+        dialog.Filter = QStringLiteral("Brelkin game file (*.gam)|*.gam");
+        if (!dialog.ShowOpen()) {
+            view_.SetStatusPanel(1, QStringLiteral("Welcome to Tavrin"));
+            return false;
+        }
+        CurrentFilePath = dialog.FileName;
+        CurrentFileTitle = dialog.FileTitle;
+    }
+    ReopenLastGamFile = 0;
+    RememberGamFile();
+    FileSystem::ChangeToDriveRoot(CurrentFilePath);
+
+    for (int m = 1; m <= ModeCount; ++m) {
+        SetupButtonArray(m);
+    }
+    // A file that cannot be read leaves every record blank; a short one blanks what it lacks.
+    const std::optional<QStringList> lines = TextFile::readLines(CurrentFilePath);
+    view_.SetStatusPanel(1, QStringLiteral(" Extracting definitions from ") + CurrentFileTitle +
+                                QStringLiteral(" ...."));
+    if (lines) {
+        GameFile::Read(*lines, *this);
+    }
+
+    view_.SetStatusPanel(1, QStringLiteral(" Ready"));
+    view_.SetStatusPanel(2, QStringLiteral("Saved"));
+    view_.SetStatusPanel(3, CurrentFileTitle);
+    UpdateSavedStatus(SavedFile);
+    FileLoaded = 1;
+    view_.InfoLabels(1);
+    view_.DisplaySetup(1);
+    CreateKeyPressesARRAY();
+    view_.ResetTable(1);
+    view_.LblMODE_Click(0);
+    view_.FillTable(TableViewMode);
+    memoryUsed();
+    return true;
+}

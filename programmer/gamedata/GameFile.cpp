@@ -1,0 +1,170 @@
+#include "programmer/gamedata/GameFile.h"
+
+#include "programmer/gamedata/GameData.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Records = GameData::RecordCount;
+constexpr int Modes = GameData::ModeCount;
+constexpr int Groups = ButtonRecord::MaxBytes;
+
+// Line of mode m, record r within a block of 140 lines that starts at firstLine (1-based).
+int RecordLine(int firstLine, int m, int r) {
+    return firstLine + Records * (m - 1) + r - 1;
+}
+
+// Line n (1-based) of lines, or nullptr past the end.
+const QString* LineAt(const QStringList& lines, int n) {
+    return n >= 1 && n <= lines.size() ? &lines.at(n - 1) : nullptr;
+}
+
+QString Group(const QString& field) {
+    return QLatin1Char('$') + field + QLatin1Char(' ');
+}
+
+int HexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') {
+        return u - u'0';
+    }
+    if (u >= u'A' && u <= u'F') {
+        return u - u'A' + 10;
+    }
+    if (u >= u'a' && u <= u'f') {
+        return u - u'a' + 10;
+    }
+    return -1;
+}
+
+// Hexadecimal value of the field of group j.
+int GroupValue(const QString& line, int group) {
+    return GameFile::HexValue(GameFile::GroupField(line, group));
+}
+
+// One line of 14 groups per record, modes 1..5 and records 1..28 in order; fieldOf(record, j)
+// gives the field of group j.
+template <typename FieldOf>
+void AppendRecordLines(QStringList& lines, const GameData& data, FieldOf fieldOf) {
+    for (int m = 1; m <= Modes; ++m) {
+        for (const ButtonRecord& record : *data.ModeArray(m)) {
+            QString line;
+            line.reserve(4 * Groups);
+            for (int j = 1; j <= Groups; ++j) {
+                line += Group(fieldOf(record, j));
+            }
+            lines.append(line);
+        }
+    }
+}
+
+QString DescriptionLine(int m, int r, const QString& description) {
+    return QStringLiteral("$0%1 $%2 $%3 ")
+               .arg(m)
+               .arg(GameFile::HH(r), GameFile::HH(static_cast<int>(description.size()))) +
+           description;
+}
+
+// A description line: tag "$01".."$05", record and count in hexadecimal, the description in
+// the last count characters. Other tags and record numbers change nothing.
+void ReadDescriptionLine(const QString& line, GameData& data) {
+    const QStringView tag = QStringView(line).left(3);
+    if (tag.size() != 3 || tag.left(2) != u"$0") {
+        return;
+    }
+    const int m = tag.at(2).unicode() - u'0';
+    ButtonRecord* record = data.Record(m, GameFile::HexValue(QStringView(line).mid(5, 2)));
+    if (record == nullptr) {
+        return;
+    }
+    const int count = GameFile::HexValue(QStringView(line).mid(9, 2));
+    record->Description = line.right(count);
+}
+
+} // namespace
+
+namespace GameFile {
+
+QString HH(int value) {
+    return QString::number(std::clamp(value, 0, 255), 16).toUpper().rightJustified(2, u'0');
+}
+
+int HexValue(QStringView text) {
+    int value = 0;
+    for (const QChar c : text) {
+        const int digit = HexDigit(c);
+        if (digit < 0) {
+            break;
+        }
+        if (value > 0xFFFFFF) {
+            break; // no field is that long; stop before the value overflows
+        }
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+QString GroupField(const QString& line, int group) {
+    return line.mid(4 * group - 3, 2).leftJustified(2, QLatin1Char(' '));
+}
+
+QStringList Lines(const QString& gameName, const GameData& data) {
+    QStringList lines;
+    lines.reserve(FixedLines + Modes * Records);
+    lines.append(gameName);
+    AppendRecordLines(lines, data,
+                      [](const ButtonRecord& record, int j) { return record.KeyCodeByte(j); });
+    AppendRecordLines(lines, data,
+                      [](const ButtonRecord& record, int j) { return HH(record.KeyPressLen(j)); });
+    for (int m = 1; m <= Modes; ++m) {
+        QString line;
+        line.reserve(4 * Records);
+        for (const ButtonRecord& record : *data.ModeArray(m)) {
+            line += Group(HH(record.NumKeyPresses));
+        }
+        lines.append(line);
+    }
+    for (int m = 1; m <= Modes; ++m) {
+        for (int r = 1; r <= Records; ++r) {
+            const QString& description = data.Record(m, r)->Description;
+            if (!description.isEmpty()) {
+                lines.append(DescriptionLine(m, r, description));
+            }
+        }
+    }
+    return lines;
+}
+
+void Read(const QStringList& lines, GameData& data) {
+    if (const QString* name = LineAt(lines, 1)) {
+        data.GameName = *name;
+    }
+    for (int m = 1; m <= Modes; ++m) {
+        for (int r = 1; r <= Records; ++r) {
+            ButtonRecord& record = *data.Record(m, r);
+            if (const QString* line = LineAt(lines, RecordLine(CodeByteFirstLine, m, r))) {
+                for (int j = 1; j <= Groups; ++j) {
+                    record.setKeyCodeByte(j, GroupField(*line, j));
+                }
+            }
+            if (const QString* line = LineAt(lines, RecordLine(LengthCodeFirstLine, m, r))) {
+                for (int j = 1; j <= Groups; ++j) {
+                    record.setKeyPressLen(j, GroupValue(*line, j));
+                }
+            }
+        }
+    }
+    for (int m = 1; m <= Modes; ++m) {
+        if (const QString* line = LineAt(lines, PressCountFirstLine + m - 1)) {
+            for (int r = 1; r <= Records; ++r) {
+                data.Record(m, r)->NumKeyPresses = static_cast<qint16>(GroupValue(*line, r));
+            }
+        }
+    }
+    for (qsizetype n = FixedLines; n < lines.size(); ++n) {
+        ReadDescriptionLine(lines.at(n), data);
+    }
+}
+
+} // namespace GameFile

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/platform/Shell.h"
+
+#include <QStringList>
+
+// A shell for tests: records every document opened and program started; a start succeeds
+// unless the test says otherwise.
+class RecordingShell : public Shell {
+public:
+    void openDocument(const QString& path) override { openedDocuments_.append(path); }
+    bool startProgram(const QString& path) override {
+        startedPrograms_.append(path);
+        return startSucceeds_;
+    }
+
+    void setStartSucceeds(bool succeeds) { startSucceeds_ = succeeds; }
+    const QStringList& openedDocuments() const { return openedDocuments_; }
+    const QStringList& startedPrograms() const { return startedPrograms_; }
+
+private:
+    QStringList openedDocuments_;
+    QStringList startedPrograms_;
+    bool startSucceeds_ = true;
+};
