@@ -1,10 +1,20 @@
+#include "common/dialogs/QtCommonDialog.h"
+#include "common/platform/QtMessageBox.h"
+#include "common/platform/Shell.h"
+#include "common/printing/QtPrinter.h"
 #include "programmer/window/Mum.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Mum window;
+    QtMessageBox messageBox;
+    QtShell shell;
+    QtCommonDialog dialog;
+    Mum window(ProgrammerServices{messageBox, shell, dialog,
+                                  [] { return std::make_unique<QtPrinter>(); }});
+    messageBox.setParent(&window);
+    dialog.setParent(&window);
     window.show();
     return app.exec();
 }

@@ -90,6 +90,19 @@ int render(const QTextDocument& document, QPainter& painter, const QRect& area, 
         return from;
     }
     if (draw) {
+        if (fit.stop > 0) {
+            // Drop what did not fit: text hidden only by the clip would still be in a PDF.
+            // The blank that ended the last line goes too, or a centred line would shift.
+            int cutAt = fit.stop;
+            const int blockStart = copy->findBlock(cutAt).position();
+            while (cutAt > blockStart && copy->characterAt(cutAt - 1).isSpace()) {
+                --cutAt;
+            }
+            QTextCursor cut(copy.get());
+            cut.setPosition(cutAt);
+            cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            cut.removeSelectedText();
+        }
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = QRectF(0, 0, target.width(), fit.clipBottom);
         context.palette.setColor(QPalette::Text, Qt::black);

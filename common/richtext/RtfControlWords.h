@@ -11,6 +11,8 @@ enum class Action {
     SkipDestination,
     FontTable,
     ColorTable,
+    UnicodePair,        // \upr: text twice, plain and (in \ud) as Unicode
+    UnicodeDestination, // \ud
     // document
     Ansi,
     Mac,

@@ -107,6 +107,11 @@ void RtfReader::word(const RtfLexer::Token& token) {
         break;
     case Destination::Skip:
         break;
+    case Destination::UnicodePair:
+        if (RtfControlWords::find(token.text).action == Action::UnicodeDestination) {
+            group().dest = Destination::Text;
+        }
+        break;
     }
 }
 
@@ -176,6 +181,13 @@ void RtfReader::textWord(const RtfLexer::Token& token) {
         if (nested()) {
             group().dest = Destination::FontTable;
         }
+        break;
+    case Action::UnicodePair:
+        if (nested()) {
+            group().dest = Destination::UnicodePair;
+        }
+        break;
+    case Action::UnicodeDestination:
         break;
     case Action::ColorTable:
         if (nested()) {
@@ -292,8 +304,9 @@ void RtfReader::symbol(unsigned char symbol) {
         character(0x2011); // no-break hyphen
         break;
     case '*':
-        // Marks a destination to skip unless understood; none of those carries text for us.
-        if (nested()) {
+        // Marks a destination to skip unless understood; of those only \ud carries text for
+        // us, and it comes inside \upr.
+        if (nested() && group().dest != Destination::UnicodePair) {
             group().dest = Destination::Skip;
         }
         break;
@@ -322,6 +335,7 @@ void RtfReader::text(std::string_view bytes) {
         }
         break;
     case Destination::Skip:
+    case Destination::UnicodePair:
         break;
     }
 }

@@ -23,7 +23,8 @@ public:
     void read(std::string_view rtf);
 
 private:
-    enum class Destination { Text, FontTable, ColorTable, Skip };
+    // UnicodePair is skipped like Skip, but its \ud part is text.
+    enum class Destination { Text, FontTable, ColorTable, Skip, UnicodePair };
 
     struct CharState {
         int font = -1; // -1: the default font (\deff)

@@ -75,8 +75,23 @@ void RtfWriter::paragraph(const QTextBlock& block, int from, int to, bool first)
 }
 
 void RtfWriter::setFormat(const RtfCharFormat& format) {
+    struct Toggle {
+        bool RtfCharFormat::*flag;
+        const char* on;
+        const char* off;
+    };
+    static constexpr Toggle kToggles[] = {{&RtfCharFormat::bold, "\\b", "\\b0"},
+                                          {&RtfCharFormat::italic, "\\i", "\\i0"},
+                                          {&RtfCharFormat::underline, "\\ul", "\\ulnone"},
+                                          {&RtfCharFormat::strike, "\\strike", "\\strike0"}};
     const bool all = !current_;
     const RtfCharFormat was = current_.value_or(RtfCharFormat{});
+    // What ends comes first: readers that keep formatting on a stack end the latest first.
+    for (const Toggle& toggle : kToggles) {
+        if (was.*toggle.flag && !(format.*toggle.flag)) {
+            controlWord(toggle.off);
+        }
+    }
     if (all || format.family != was.family) {
         controlWord("\\f", fontIndex(format.family));
     }
@@ -86,17 +101,10 @@ void RtfWriter::setFormat(const RtfCharFormat& format) {
     if ((all && format.color) || format.color != was.color) {
         controlWord("\\cf", format.color ? colorIndex(*format.color) : 0);
     }
-    if (format.bold != was.bold) {
-        controlWord(format.bold ? "\\b" : "\\b0");
-    }
-    if (format.italic != was.italic) {
-        controlWord(format.italic ? "\\i" : "\\i0");
-    }
-    if (format.underline != was.underline) {
-        controlWord(format.underline ? "\\ul" : "\\ulnone");
-    }
-    if (format.strike != was.strike) {
-        controlWord(format.strike ? "\\strike" : "\\strike0");
+    for (const Toggle& toggle : kToggles) {
+        if (format.*toggle.flag && !(was.*toggle.flag)) {
+            controlWord(toggle.on);
+        }
     }
     current_ = format;
 }

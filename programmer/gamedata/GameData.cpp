@@ -147,10 +147,33 @@ QString GameData::FindKey(const QString& KeysToFind, int NumScanCodes) {
     return ::FindKey(KeysToFind, NumScanCodes, messageBox_);
 }
 
+namespace {
+
+// Passes on the first box and answers the rest itself: a damaged file could otherwise raise
+// one modal box per key press, close to two thousand of them.
+class FirstBoxOnly : public MessageBox {
+public:
+    explicit FirstBoxOnly(MessageBox& target) : target_(target) {}
+    int MsgBox(const QString& text, int style, const QString& title) override {
+        if (shown_) {
+            return MsgAnswer::Ok;
+        }
+        shown_ = true;
+        return target_.MsgBox(text, style, title);
+    }
+
+private:
+    MessageBox& target_;
+    bool shown_ = false;
+};
+
+} // namespace
+
 void GameData::CreateKeyPressesARRAY() {
+    FirstBoxOnly box(messageBox_);
     for (int m = 1; m <= ModeCount; ++m) {
         for (ButtonRecord& record : *ModeArray(m)) {
-            record.KeyText = KeyTextOf(record, messageBox_);
+            record.KeyText = KeyTextOf(record, box);
         }
     }
 }

@@ -54,7 +54,7 @@ TEST_F(PdfPrinting, InchMarginsPlaceTheTextAnInchFromEveryEdgeOnEveryPage) {
         EXPECT_FALSE(printer.JobOpen());
     }
     // What shows on paper: the box may leave lines that do not fit hidden under a clip.
-    const auto pages = readVisibleWords(path);
+    const auto pages = readPdfWords(path);
     ASSERT_GE(pages.size(), 3u) << "the text should need several pages";
     for (std::size_t i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE(i + 1);
@@ -87,7 +87,7 @@ TEST_F(PdfPrinting, RectTextStaysInItsRectangleOnEveryPage) {
         EXPECT_TRUE(printer.JobOpen());
         printer.EndDoc();
     }
-    const auto pages = readVisibleWords(path);
+    const auto pages = readPdfWords(path);
     ASSERT_GE(pages.size(), 3u);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         SCOPED_TRACE(i + 1);

@@ -71,35 +71,3 @@ std::vector<QImage> renderPages(const QString& path) {
     }
     return pages;
 }
-
-namespace {
-
-bool hasInk(const QImage& page, const QRectF& box) {
-    const QRect pixels = box.toAlignedRect().intersected(page.rect());
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-        for (int x = pixels.left(); x <= pixels.right(); ++x) {
-            if (qGray(page.pixel(x, y)) < 160) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-std::vector<PdfPage> readVisibleWords(const QString& path) {
-    std::vector<PdfPage> pages = readPdfWords(path);
-    const std::vector<QImage> images = renderPages(path);
-    if (images.size() != pages.size()) {
-        return {};
-    }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        auto& words = pages[i].words;
-        words.erase(
-            std::remove_if(words.begin(), words.end(),
-                           [&](const PdfWord& word) { return !hasInk(images[i], word.box); }),
-            words.end());
-    }
-    return pages;
-}

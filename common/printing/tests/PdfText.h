@@ -25,9 +25,6 @@ struct PdfPage {
 // Empty when pdftotext fails.
 std::vector<PdfPage> readPdfWords(const QString& path);
 
-// The words that show on paper: text drawn under a clip that hides it is left out.
-std::vector<PdfPage> readVisibleWords(const QString& path);
-
 // The pages rendered at 72 dpi in grey (one pixel a point); empty on failure.
 std::vector<QImage> renderPages(const QString& path);
 

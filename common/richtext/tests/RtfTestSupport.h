@@ -6,10 +6,22 @@
 #include <QByteArray>
 #include <QFont>
 #include <QString>
+#include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <memory>
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+
+// Whether Qt can decode a code page here (Qt without ICU knows only a few).
+inline bool qtDecodes(const char* codec) {
+    return QStringDecoder(codec).isValid();
+}
 
 // Documents with a default font of a fixed name, so that summaries do not depend on the
 // machine's fonts.

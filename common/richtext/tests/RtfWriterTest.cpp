@@ -49,7 +49,7 @@ TEST(RtfWriter, WritesTheRichEditStyle) {
     EXPECT_EQ(Rtf::write(*document),
               QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}"
                          "{\\f1\\fnil\\fcharset0 Times;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;}"
-                         "\r\n\\uc1\\pard\\qc\\f0\\fs20 Hi \\b bold \\cf1\\b0 red\\par\r\n"
+                         "\r\n\\uc1\\pard\\qc\\f0\\fs20 Hi \\b bold \\b0\\cf1 red\\par\r\n"
                          "\\pard\\qr\\f1\\fs17\\cf0 x}"));
 }
 
@@ -103,7 +103,7 @@ TEST(RtfWriter, WritesFormattingThatOtherReadersApply) {
     const QByteArray rtf = Rtf::write(*document);
     EXPECT_TRUE(rtf.contains("\\red0\\green128\\blue255;"));
     EXPECT_TRUE(rtf.contains("\\f0\\fs28\\cf1\\i\\ul\\strike all\\par")) << rtf.constData();
-    EXPECT_TRUE(rtf.contains("\\pard\\qj\\cf0\\i0\\ulnone\\strike0 plain")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\pard\\qj\\i0\\ulnone\\strike0\\cf0 plain")) << rtf.constData();
 }
 
 TEST(RtfWriter, ReadsBackToTheSameDocument) {

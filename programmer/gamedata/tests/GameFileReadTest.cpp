@@ -256,12 +256,10 @@ TEST_F(GameFileReadTest, UnreadableEmptyOrBinaryFilesOpenBlank) {
     }
     binary += QByteArray(1 << 20, '$');
     ASSERT_TRUE(writeBytes(path("Binary.gam"), binary));
-    box.queueAnswer(MsgAnswer::Ok); // key texts that do not add up are reported as they rebuild
-    for (int n = 0; n < 200; ++n) {
-        box.queueAnswer(MsgAnswer::Ok);
-    }
+    box.queueAnswer(MsgAnswer::Ok); // key texts that do not add up are reported once
     Reopen("Binary.gam");
     EXPECT_EQ(data.SavedStatus, GameData::SavedFile);
+    EXPECT_LE(box.count(), 1u);
 }
 
 TEST_F(GameFileReadTest, MismatchedLengthCodeIsReportedAndReadingGoesOn) {
@@ -269,13 +267,15 @@ TEST_F(GameFileReadTest, MismatchedLengthCodeIsReportedAndReadingGoesOn) {
     lines[1] = "$1C $1B " + QByteArray("$FF ").repeated(12); // mode 1 record 1
     lines[142 - 1] = "$01 " + QByteArray("$00 ").repeated(13);
     lines[142 + 1 - 1] = "$63 " + QByteArray("$00 ").repeated(13); // record 2: 18 bytes
-    lines[282 - 1] = "$01 $01 " + QByteArray("$00 ").repeated(26);
+    lines[142 + 2 - 1] = "$58 " + QByteArray("$00 ").repeated(13); // record 3: 16 bytes
+    lines[282 - 1] = "$01 $01 $01 " + QByteArray("$00 ").repeated(25);
     lines << "$01 $02 $04 Jump";
     box.queueAnswer(MsgAnswer::Ok);
     Open("Odd.gam", lines);
     EXPECT_EQ(data.Record(1, 1)->KeyText, "a");
     EXPECT_EQ(data.Record(1, 2)->KeyText, "error");
-    ASSERT_EQ(box.count(), 1u);
+    EXPECT_EQ(data.Record(1, 3)->KeyText, "error");
+    ASSERT_EQ(box.count(), 1u); // one box for the whole file, not one per press
     EXPECT_EQ(box.last().title, "Error here Morwen");
     EXPECT_EQ(data.Record(1, 2)->Description, "Jump");
 }

@@ -1,0 +1,93 @@
+#include "programmer/window/KeyAssignmentTab.h"
+
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct ToolbarButton {
+    int index;
+    const char* caption;
+    const char* tip;
+};
+
+constexpr ToolbarButton toolbarButtons[] = {
+    {1, "New", "New text file"},
+    {2, "Open", "Open text file"},
+    {3, "Save", "Save text file"},
+    {5, "Print", "Print text file"},
+    {7, "Cut", "Cut"},
+    {8, "Copy", "Copy"},
+    {9, "Paste", "Paste"},
+    {11, "B", "Bold"},
+    {12, "I", "Italic"},
+    {13, "U", "Underline"},
+    {14, "S", "Strike through"},
+    {16, "Left", "Align left"},
+    {17, "Centre", "Align centre"},
+    {18, "Right", "Align right"},
+};
+
+} // namespace
+
+KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("KeyAssignmentTab"));
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setAccessibleName(QStringLiteral("Key-assignment document tools"));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    saveMenu = new QMenu(this);
+    saveMenu->setObjectName(QStringLiteral("Toolbar1_Menu3"));
+    saveMenuItems[0] = saveMenu->addAction(QStringLiteral("Original"));
+    saveMenuItems[1] = saveMenu->addAction(QStringLiteral("Save As ..."));
+    for (int item = 0; item < 2; ++item) {
+        connect(saveMenuItems[static_cast<std::size_t>(item)], &QAction::triggered, this,
+                [this, item] { emit buttonMenuClicked(item + 1); });
+    }
+
+    int next = 1;
+    for (const ToolbarButton& spec : toolbarButtons) {
+        for (; next < spec.index; ++next) {
+            Toolbar1->addSeparator();
+        }
+        auto* button = new QToolButton(Toolbar1);
+        button->setObjectName(QStringLiteral("Toolbar1_%1").arg(spec.index));
+        button->setText(QString::fromLatin1(spec.caption));
+        button->setToolTip(QString::fromLatin1(spec.tip));
+        button->setAccessibleName(QString::fromLatin1(spec.tip));
+        if (spec.index >= 11 && spec.index <= 14) {
+            QFont f = button->font();
+            f.setBold(spec.index == 11);
+            f.setItalic(spec.index == 12);
+            f.setUnderline(spec.index == 13);
+            f.setStrikeOut(spec.index == 14);
+            button->setFont(f);
+        }
+        if (spec.index == 3) {
+            button->setMenu(saveMenu);
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+        }
+        Toolbar1->addWidget(button);
+        buttons_[static_cast<std::size_t>(spec.index)] = button;
+        const int index = spec.index;
+        connect(button, &QToolButton::clicked, this, [this, index] { emit buttonClicked(index); });
+        next = spec.index + 1;
+    }
+
+    layout_ = new QVBoxLayout(this);
+    layout_->addWidget(Toolbar1);
+    layout_->addStretch(1);
+}
+
+QToolButton* KeyAssignmentTab::button(int index) const {
+    return index >= 1 && index <= ButtonCount ? buttons_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void KeyAssignmentTab::setDocumentBox(QWidget* box) {
+    // The box takes the place of the stretch below the toolbar.
+    delete layout_->takeAt(1);
+    layout_->addWidget(box, 1);
+}

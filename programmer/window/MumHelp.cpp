@@ -1,0 +1,50 @@
+// Help, About and starting the card editor.
+#include "programmer/window/Mum.h"
+
+#include "common/platform/FileSystem.h"
+#include "common/platform/MessageBox.h"
+#include "common/platform/Shell.h"
+
+namespace {
+
+const QString TavrinVersion = QStringLiteral("1.0.0");
+
+// The card editor's program file beside Tavrin.
+QString quilletProgramName() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("Quillet.exe");
+#else
+    return QStringLiteral("Quillet");
+#endif
+}
+
+} // namespace
+
+void Mum::mnuHelpTopics_Click() {
+    // A missing help file shows nothing, as the desktop decides.
+    services_.shell.openDocument(
+        FileSystem::joinPath(programFolder_, QStringLiteral("Tavrin.hlp")));
+}
+
+void Mum::mnuAoutTavrin_Click() {
+    messageBox().MsgBox(
+        QStringLiteral("Tavrin %1\n\nTavrin programs the Brelkin game controller: for each of its "
+                       "28 buttons in each of its five modes it keeps a description and the key "
+                       "presses the button sends, never more than the button's 14 bytes of "
+                       "memory. It reads and writes game files (.gam), keeps a key-assignment "
+                       "document, and starts Quillet to print game cards.")
+            .arg(TavrinVersion),
+        MsgStyle::Information, QStringLiteral("About Tavrin"));
+}
+
+void Mum::mnuQuillet_Click() {
+    const QString path = FileSystem::joinPath(programFolder_, quilletProgramName());
+    if (!FileSystem::fileExists(path)) {
+        messageBox().MsgBox(QStringLiteral("I couldn't find Tavrin's Quillet - how very odd to say "
+                                           "the least. What have you done with it? "),
+                            MsgStyle::Information, QStringLiteral("Where is it?"));
+        return;
+    }
+    FileSystem::ChangeToDriveRoot(path);
+    services_.shell.startProgram(path);
+}
