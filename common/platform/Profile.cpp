@@ -44,8 +44,15 @@ int readInt(const QString& section, const QString& key, int defaultValue, const 
 
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& filePath) {
-    if (!ProfileText::canStore(section, key, value)) {
-        return false;
+    return writeStrings(section, {{key, value}}, filePath);
+}
+
+bool writeStrings(const QString& section, const QList<std::pair<QString, QString>>& keyValues,
+                  const QString& filePath) {
+    for (const auto& [key, value] : keyValues) {
+        if (!ProfileText::canStore(section, key, value)) {
+            return false;
+        }
     }
     QByteArray content;
     if (FileSystem::pathExists(filePath)) {
@@ -56,7 +63,10 @@ bool writeString(const QString& section, const QString& key, const QString& valu
         }
         content = std::move(*existing);
     }
-    return FileSystem::replaceFile(filePath, ProfileText::withValue(content, section, key, value));
+    for (const auto& [key, value] : keyValues) {
+        content = ProfileText::withValue(content, section, key, value);
+    }
+    return FileSystem::replaceFile(filePath, content);
 }
 
 } // namespace Profile

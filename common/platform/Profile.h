@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 // The profile (INI) functions both programs keep their settings with, behaving as the Windows
 // ones: sections and keys match without regard to ASCII case, the first of a duplicate counts,
@@ -18,5 +21,11 @@ int readInt(const QString& section, const QString& key, int defaultValue, const 
 // written (it is then untouched), or when the texts cannot be stored so that they read back.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& filePath);
+
+// Sets several keys of one section in one replacement of the file; the file ends up as after
+// one writeString per key in this order. False, with the file untouched, when any of them
+// cannot be stored or the file cannot be written.
+bool writeStrings(const QString& section, const QList<std::pair<QString, QString>>& keyValues,
+                  const QString& filePath);
 
 } // namespace Profile

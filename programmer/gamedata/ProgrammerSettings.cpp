@@ -4,7 +4,6 @@
 #include "common/platform/Profile.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -39,21 +38,19 @@ void ProgrammerSettings::Read(const QString& programFolder) {
 
 bool ProgrammerSettings::Write(const QString& programFolder) const {
     const QString file = FilePath(programFolder);
-    const std::pair<QString, QString> keys[] = {
-        {QStringLiteral("Lastfolder"), Lastfolder},
-        {QStringLiteral("LastGamPath"), LastGamPath},
-        {QStringLiteral("LastGamName"), LastGamName},
-        {QStringLiteral("LastTextfolder"), LastTextfolder},
-        {QStringLiteral("LastTextFilePath"), LastTextFilePath},
-        {QStringLiteral("LastTextFileName"), LastTextFileName},
-        {QStringLiteral("AlwaysChorded"), QString::number(AlwaysChorded)},
-    };
-    for (const auto& [key, value] : keys) {
-        if (!Profile::writeString(Section, key, value, file)) {
-            return false;
-        }
-    }
-    return true;
+    // One replacement of the file for all seven keys: each write is synced to disk.
+    return Profile::writeStrings(
+        Section,
+        {
+            {QStringLiteral("Lastfolder"), Lastfolder},
+            {QStringLiteral("LastGamPath"), LastGamPath},
+            {QStringLiteral("LastGamName"), LastGamName},
+            {QStringLiteral("LastTextfolder"), LastTextfolder},
+            {QStringLiteral("LastTextFilePath"), LastTextFilePath},
+            {QStringLiteral("LastTextFileName"), LastTextFileName},
+            {QStringLiteral("AlwaysChorded"), QString::number(AlwaysChorded)},
+        },
+        file);
 }
 
 QString ProgrammerSettings::FolderOf(const QString& path) {

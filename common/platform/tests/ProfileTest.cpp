@@ -195,6 +195,27 @@ TEST_F(ProfileTest, NewSectionIsAppendedAndNewFileCreated) {
     EXPECT_EQ(content(), "[A]\nx=1\r\n[B]\r\ny=2\r\n");
 }
 
+TEST_F(ProfileTest, SeveralKeysInOneWriteGiveTheSameFileAsOneWriteEach) {
+    const QByteArray start = "; settings\n[Main options]\nLastfolder = /old/\n\n[Other]\nx=1\n";
+    const QList<std::pair<QString, QString>> keys = {
+        {"Lastfolder", "/games/"}, {"LastGamPath", "/games/a.gam"}, {"AlwaysChorded", "0"}};
+    write(start);
+    for (const auto& [key, value] : keys) {
+        ASSERT_TRUE(Profile::writeString("Main options", key, value, path()));
+    }
+    const QByteArray oneByOne = content();
+
+    write(start);
+    ASSERT_TRUE(Profile::writeStrings("Main options", keys, path()));
+    EXPECT_EQ(content(), oneByOne);
+
+    // One key that cannot be stored stops the whole write.
+    write(start);
+    EXPECT_FALSE(
+        Profile::writeStrings("Main options", {{"Lastfolder", "/x/"}, {"K=", "v"}}, path()));
+    EXPECT_EQ(content(), start);
+}
+
 TEST_F(ProfileTest, FailedOrRefusedWritesLeaveTheFileAlone) {
     EXPECT_FALSE(Profile::writeString("S", "K", "v", dir_.filePath("no/such/folder/x.ini")));
     EXPECT_FALSE(Profile::writeString("S", "K", "v", dir_.path()));
