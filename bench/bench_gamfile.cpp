@@ -2,7 +2,7 @@
 // 16-character description.
 #include "common/dialogs/CommonDialog.h"
 #include "programmer/gamedata/GameData.h"
-#include "programmer/gamedata/tests/SilentDoubles.h"
+#include "tests/support/SilentDoubles.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -10,15 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-class NoDialog : public CommonDialog {
-public:
-    bool ShowOpen() override { return false; }
-    bool ShowSave() override { return false; }
-    bool ShowFont() override { return false; }
-    bool ShowColor() override { return false; }
-    bool ShowFolder() override { return false; }
-};
 
 // Fourteen one-byte presses of "a" in every record, each with a description of 16 characters.
 void ProgramFull(GameData& data) {
@@ -40,7 +31,7 @@ struct Fixture {
     QTemporaryDir dir;
     SilentView view;
     SilentMessageBox box;
-    NoDialog dialog;
+    CancelledDialog dialog;
     GameData data{view, box};
 
     Fixture() {

@@ -1,4 +1,5 @@
 // Printing a long rich-text document page by page to a PDF file.
+#include "bench/BenchMain.h"
 #include "common/printing/PdfPrinter.h"
 #include "common/printing/PrintRTFWordWrap.h"
 #include "common/richtext/RichTextBox.h"
@@ -53,9 +54,7 @@ BENCHMARK(printFiftyPages)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    chooseOffscreenPlatform();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

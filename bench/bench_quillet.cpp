@@ -1,5 +1,6 @@
 // Quillet: opening a full game file and rebuilding every box, and the start-up until the
 // window is shown with the most recent file loaded, beside a bare Qt window's start-up.
+#include "bench/BenchMain.h"
 #include "card_editor/window/FrmTemplate.h"
 #include "common/dialogs/QtCommonDialog.h"
 #include "common/platform/FileSystem.h"
@@ -9,7 +10,7 @@
 #include "common/printing/Printer.h"
 #include "common/richtext/RichTextBox.h"
 #include "programmer/gamedata/GameData.h"
-#include "programmer/gamedata/tests/SilentDoubles.h"
+#include "tests/support/SilentDoubles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -105,9 +106,7 @@ BENCHMARK(BM_BareQtWindowStartup)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    chooseOffscreenPlatform();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -2,6 +2,7 @@
 // readers of the same file: `unrtf --text` and a LibreOffice headless conversion to HTML
 // (wall-clock time of the whole program, start-up included).
 
+#include "bench/BenchMain.h"
 #include "common/richtext/Rtf.h"
 
 #include <QByteArray>
@@ -106,9 +107,7 @@ void runCommand(benchmark::State& state, const char* program, const std::string&
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    chooseOffscreenPlatform();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 

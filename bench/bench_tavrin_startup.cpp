@@ -1,10 +1,11 @@
 // Tavrin's start-up until the window is shown with the last game file reopened, against a bare
 // main window shown in the same run; prints the ratio of the two at the end.
+#include "bench/BenchMain.h"
 #include "common/dialogs/CommonDialog.h"
 #include "common/platform/Shell.h"
 #include "common/printing/Printer.h"
-#include "programmer/gamedata/tests/SilentDoubles.h"
 #include "programmer/window/Mum.h"
+#include "tests/support/SilentDoubles.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -17,22 +18,6 @@
 #include <string>
 
 namespace {
-
-// Start-up asks nothing and opens no dialog; these only have to exist.
-class SilentShell : public Shell {
-public:
-    void openDocument(const QString&) override {}
-    bool startProgram(const QString&) override { return false; }
-};
-
-class CancelledDialog : public CommonDialog {
-public:
-    bool ShowOpen() override { return false; }
-    bool ShowSave() override { return false; }
-    bool ShowFont() override { return false; }
-    bool ShowColor() override { return false; }
-    bool ShowFolder() override { return false; }
-};
 
 struct Services {
     SilentMessageBox messageBox;
@@ -118,9 +103,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    chooseOffscreenPlatform();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;

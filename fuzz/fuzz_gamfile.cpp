@@ -2,7 +2,7 @@
 // back as the same game, byte for byte on the second save.
 #include "common/dialogs/CommonDialog.h"
 #include "programmer/gamedata/GameData.h"
-#include "programmer/gamedata/tests/SilentDoubles.h"
+#include "tests/support/SilentDoubles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

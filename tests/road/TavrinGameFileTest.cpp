@@ -2,7 +2,7 @@
 #include "common/platform/FileSystem.h"
 #include "common/platform/TextFile.h"
 #include "programmer/gamedata/GameData.h"
-#include "programmer/gamedata/tests/SilentDoubles.h"
+#include "tests/support/SilentDoubles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
