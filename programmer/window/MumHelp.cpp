@@ -5,6 +5,8 @@
 #include "common/platform/MessageBox.h"
 #include "common/platform/Shell.h"
 
+#include <QDir>
+
 namespace {
 
 const QString TavrinVersion = QStringLiteral("1.0.0");
@@ -45,6 +47,8 @@ void Mum::mnuQuillet_Click() {
                             MsgStyle::Information, QStringLiteral("Where is it?"));
         return;
     }
+    // The card editor starts in its own folder, as it would when started by itself.
     FileSystem::ChangeToDriveRoot(path);
+    QDir::setCurrent(programFolder_);
     services_.shell.startProgram(path);
 }

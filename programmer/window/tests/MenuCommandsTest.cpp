@@ -1,6 +1,8 @@
 #include "programmer/window/tests/MumFixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPushButton>
@@ -73,6 +75,8 @@ TEST_F(MenuCommands, HelpOpensTheHelpFileAndQuilletStartsOnlyWhenPresent) {
     window->mnuQuillet->trigger();
     window->mnuQuillet->trigger(); // each use starts it again
     EXPECT_EQ(shell.startedPrograms(), QStringList({quillet.fileName(), quillet.fileName()}));
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+              QFileInfo(folder.path()).canonicalFilePath());
 
     messages.queueAnswer(MsgAnswer::Ok);
     window->mnuAoutTavrin->trigger();
