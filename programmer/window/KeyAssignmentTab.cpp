@@ -49,32 +49,32 @@ KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
     }
 
     int next = 1;
-    for (const ToolbarButton& spec : toolbarButtons) {
-        for (; next < spec.index; ++next) {
+    for (const ToolbarButton& entry : toolbarButtons) {
+        for (; next < entry.index; ++next) {
             Toolbar1->addSeparator();
         }
         auto* button = new QToolButton(Toolbar1);
-        button->setObjectName(QStringLiteral("Toolbar1_%1").arg(spec.index));
-        button->setText(QString::fromLatin1(spec.caption));
-        button->setToolTip(QString::fromLatin1(spec.tip));
-        button->setAccessibleName(QString::fromLatin1(spec.tip));
-        if (spec.index >= 11 && spec.index <= 14) {
+        button->setObjectName(QStringLiteral("Toolbar1_%1").arg(entry.index));
+        button->setText(QString::fromLatin1(entry.caption));
+        button->setToolTip(QString::fromLatin1(entry.tip));
+        button->setAccessibleName(QString::fromLatin1(entry.tip));
+        if (entry.index >= 11 && entry.index <= 14) {
             QFont f = button->font();
-            f.setBold(spec.index == 11);
-            f.setItalic(spec.index == 12);
-            f.setUnderline(spec.index == 13);
-            f.setStrikeOut(spec.index == 14);
+            f.setBold(entry.index == 11);
+            f.setItalic(entry.index == 12);
+            f.setUnderline(entry.index == 13);
+            f.setStrikeOut(entry.index == 14);
             button->setFont(f);
         }
-        if (spec.index == 3) {
+        if (entry.index == 3) {
             button->setMenu(saveMenu);
             button->setPopupMode(QToolButton::MenuButtonPopup);
         }
         Toolbar1->addWidget(button);
-        buttons_[static_cast<std::size_t>(spec.index)] = button;
-        const int index = spec.index;
+        buttons_[static_cast<std::size_t>(entry.index)] = button;
+        const int index = entry.index;
         connect(button, &QToolButton::clicked, this, [this, index] { emit buttonClicked(index); });
-        next = spec.index + 1;
+        next = entry.index + 1;
     }
 
     layout_ = new QVBoxLayout(this);

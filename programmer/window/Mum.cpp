@@ -62,7 +62,13 @@ Mum::Mum(ProgrammerServices services, const QString& programFolder, QWidget* par
     Form_Load();
 }
 
-Mum::~Mum() = default;
+Mum::~Mum() {
+    // The child widgets outlive the game data and the other members; a signal they sent while
+    // being destroyed would reach a half-destroyed window.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->blockSignals(true);
+    }
+}
 
 void Mum::SetStatusPanel(int panel, const QString& text) {
     if (panel >= 1 && panel <= 3) {
