@@ -84,6 +84,14 @@ void FrmTemplate::buildControls() {
     backgroundImage_->setAccessibleName(QStringLiteral("Card picture"));
 
     const CardLayout& layout = builtInLayout();
+    // The movable picture is made first, so that it lies under the boxes: their text shows
+    // over it, as on the printed card, and a box moved onto it can still be clicked.
+    image1_ = new QLabel(backgroundImage_);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setAccessibleName(QStringLiteral("Movable picture"));
+    image1_->setScaledContents(true);
+    image1_->setGeometry(toQRect(layout.picture));
+
     QFont boxFont(QStringLiteral("Arial"));
     boxFont.setPointSizeF(8.25);
     for (int i = 0; i < BoxCount; ++i) {
@@ -100,12 +108,6 @@ void FrmTemplate::buildControls() {
         box->setGeometry(toQRect(layout.boxes[i]));
         boxes_[i] = box;
     }
-
-    image1_ = new QLabel(backgroundImage_);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setAccessibleName(QStringLiteral("Movable picture"));
-    image1_->setScaledContents(true);
-    image1_->setGeometry(toQRect(layout.picture));
 
     hScroll1_ = new QScrollBar(Qt::Horizontal, inner_);
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
@@ -436,7 +438,8 @@ void FrmTemplate::applyLayoutFile(const QString& path) {
         image1_->setVisible(*read.pictureVisible);
         image1_->update();
         if (*read.pictureVisible) {
-            image1_->raise();
+            // In front of the card's own picture, never of the boxes.
+            image1_->lower();
         }
     }
     ImageUpdating = 0;

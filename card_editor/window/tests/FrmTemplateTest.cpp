@@ -145,6 +145,22 @@ TEST_F(FrmTemplateTest, SavedPositionsComeBackAtTheNextStart) {
     EXPECT_EQ(boxRect(6), QRect(196, 532, 61, 37));
 }
 
+TEST_F(FrmTemplateTest, BoxesMovedOntoThePictureStayInFrontOfIt) {
+    CardLayout overlapping = builtInLayout();
+    overlapping.boxes[34].height = 120; // the title reaches down over the picture
+    writeFile("Default.txt", LayoutFile::lines(overlapping));
+    start();
+    window->show();
+    QPixmap picture(16, 16);
+    picture.fill(Qt::red);
+    window->Image1().setPixmap(picture);
+    QApplication::processEvents();
+    // A click where the title covers the picture reaches the title.
+    const QWidget* hit = window->BackgroundImage().childAt(200, 230);
+    ASSERT_NE(hit, nullptr);
+    EXPECT_TRUE(hit == &window->RTFbtn(34) || window->RTFbtn(34).isAncestorOf(hit));
+}
+
 TEST_F(FrmTemplateTest, RestoreWithAndWithoutTheRestoreFile) {
     writeFile("Default.txt", LayoutFile::lines([] {
                   CardLayout moved = builtInLayout();
