@@ -63,7 +63,13 @@ FrmTemplate::FrmTemplate(QuilletServices services, const QString& programFolder,
     Form_Load();
 }
 
-FrmTemplate::~FrmTemplate() = default;
+FrmTemplate::~FrmTemplate() {
+    // The boxes outlive the card document and the other members; a signal they sent while
+    // being destroyed would reach a half-destroyed window.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->blockSignals(true);
+    }
+}
 
 void FrmTemplate::buildControls() {
     inner_ = new QWidget(this);
