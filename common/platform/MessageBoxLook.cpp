@@ -30,7 +30,8 @@ MessageBoxLook messageBoxLook(int style) {
     case 4:
         look.buttons = QMessageBox::Yes | QMessageBox::No;
         look.defaultButton = QMessageBox::Yes;
-        look.escapeButton = QMessageBox::No;
+        // A Yes/No question has no way out but its two answers.
+        look.escapeButton = QMessageBox::NoButton;
         break;
     default:
         look.buttons = QMessageBox::Ok;

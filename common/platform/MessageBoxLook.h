@@ -7,7 +7,7 @@ struct MessageBoxLook {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
-    // The button Escape and the close box press.
+    // The button Escape and the close box press; NoButton: they do nothing.
     QMessageBox::StandardButton escapeButton = QMessageBox::Ok;
 };
 

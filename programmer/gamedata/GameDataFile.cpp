@@ -54,6 +54,8 @@ bool GameData::OpenGamFile(CommonDialog& dialog) {
             dialog.InitDir = Settings.Lastfolder;
         }
         dialog.Filter = QStringLiteral("Brelkin game file (*.gam)|*.gam");
+        // The dialog is shared with Save As, whose title would otherwise head this one.
+        dialog.DialogTitle.clear();
         if (!dialog.ShowOpen()) {
             view_.SetStatusPanel(1, QStringLiteral("Welcome to Tavrin"));
             return false;

@@ -1,5 +1,6 @@
 #include "programmer/gamedata/GameFile.h"
 
+#include "common/platform/Cp1252.h"
 #include "programmer/gamedata/GameData.h"
 
 #include <algorithm>
@@ -60,9 +61,11 @@ void AppendRecordLines(QStringList& lines, const GameData& data, FieldOf fieldOf
 }
 
 QString DescriptionLine(int m, int r, const QString& description) {
-    return QStringLiteral("$0%1 $%2 $%3 ")
-               .arg(m)
-               .arg(GameFile::HH(r), GameFile::HH(static_cast<int>(description.size()))) +
+    // The count is of the characters the file will hold: a character beyond the basic plane
+    // takes two places in memory but is written as one "?", and the reader takes the last
+    // count characters of the line.
+    const int stored = static_cast<int>(Cp1252::encode(description).size());
+    return QStringLiteral("$0%1 $%2 $%3 ").arg(m).arg(GameFile::HH(r), GameFile::HH(stored)) +
            description;
 }
 

@@ -17,12 +17,12 @@ TEST(MessageBoxLook, EveryStyleCodeHasItsIconAndButtons) {
     using MB = QMessageBox;
     const Expected cases[] = {
         {MsgStyle::OkOnly, MB::NoIcon, MB::Ok, MB::Ok},
-        {MsgStyle::YesNo, MB::NoIcon, MB::Yes | MB::No, MB::No},
+        {MsgStyle::YesNo, MB::NoIcon, MB::Yes | MB::No, MB::NoButton},
         {MsgStyle::Critical, MB::Critical, MB::Ok, MB::Ok},
         {MsgStyle::QuestionYesNoCancel, MB::Question, MB::Yes | MB::No | MB::Cancel, MB::Cancel},
-        {MsgStyle::QuestionYesNo, MB::Question, MB::Yes | MB::No, MB::No},
+        {MsgStyle::QuestionYesNo, MB::Question, MB::Yes | MB::No, MB::NoButton},
         {MsgStyle::Exclamation, MB::Warning, MB::Ok, MB::Ok},
-        {MsgStyle::ExclamationYesNo, MB::Warning, MB::Yes | MB::No, MB::No},
+        {MsgStyle::ExclamationYesNo, MB::Warning, MB::Yes | MB::No, MB::NoButton},
         {MsgStyle::Information, MB::Information, MB::Ok, MB::Ok},
     };
     for (const Expected& expected : cases) {

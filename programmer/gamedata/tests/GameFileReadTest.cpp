@@ -287,9 +287,11 @@ TEST_F(GameFileOpenDialogTest, DialogStartsInTheLastFolderAndRemembersTheChoice)
     ASSERT_TRUE(writeBytes(path("games/Hexen.gam"), "Hexen\r\n"));
     data.Settings.Lastfolder = path("games") + "/";
     data.Settings.AlwaysChorded = 0;
+    dialog.DialogTitle = "Save file as ...";
     dialog.queueOpen(path("games/Hexen.gam"));
     ASSERT_TRUE(data.OpenGamFile(dialog));
     ASSERT_EQ(dialog.count(), 1u);
+    EXPECT_EQ(dialog.last().title, "");
     EXPECT_EQ(dialog.last().filter, "Brelkin game file (*.gam)|*.gam");
     EXPECT_EQ(dialog.last().initDir, path("games") + "/");
     EXPECT_EQ(data.CurrentFilePath, path("games/Hexen.gam"));

@@ -1,6 +1,7 @@
 #include "programmer/gamedata/tests/GameFileFixture.h"
 
 #include "common/platform/MessageBox.h"
+#include "tests/support/ScriptedCommonDialog.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -120,6 +121,21 @@ TEST_F(GameFileSaveTest, ProgrammedRecordsLandOnTheirLinesAndColumns) {
             EXPECT_EQ(lines[n - 1], Repeat("$FF ", 14)) << "line " << n;
         }
     }
+}
+
+TEST_F(GameFileSaveTest, CountOfADescriptionIsOfTheCharactersWritten) {
+    // A character beyond the basic plane is two in memory but one "?" in the file; counting
+    // it twice would give the description the blank before it when read back.
+    data.Record(1, 1)->Description = QString::fromUtf8("Go \xF0\x9F\x9A\x80!");
+    ASSERT_TRUE(SaveAs("Rocket.gam"));
+    EXPECT_EQ(SavedLines("Rocket.gam").at(287 - 1), "$01 $01 $05 Go ?!");
+
+    data.Settings.LastGamPath = path("Rocket.gam");
+    data.Settings.LastGamName = "Rocket.gam";
+    data.ReopenLastGamFile = 1;
+    ScriptedCommonDialog dialog;
+    ASSERT_TRUE(data.OpenGamFile(dialog));
+    EXPECT_EQ(data.Record(1, 1)->Description, "Go ?!");
 }
 
 TEST_F(GameFileSaveTest, GameNameOfFewerThanTwoCharactersBecomesUnknown) {
