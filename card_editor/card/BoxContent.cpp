@@ -15,8 +15,12 @@ constexpr int LowRowBoxOffset = 23;
 // Largest point size a box accepts; larger sizes from a damaged settings file are refused.
 constexpr int LargestFontSize = 1638;
 
-// The insertion-point formatting of one style, in the order the box takes it.
-void applyStyle(const CardDocument& doc, RichTextBox& box, int style) {
+} // namespace
+
+void ApplyStyle(const CardDocument& doc, RichTextBox& box, int style) {
+    if (style < 1 || style > StyleCount) {
+        return;
+    }
     box.setSelFontName(doc.StyleFontName[style]);
     const int size = doc.StyleFontSize[style];
     if (size >= 1 && size <= LargestFontSize) {
@@ -27,6 +31,8 @@ void applyStyle(const CardDocument& doc, RichTextBox& box, int style) {
     box.setSelUnderline(doc.StyleFontUnderline[style] != 0);
     box.setSelColor(static_cast<std::uint32_t>(doc.StyleFontColour[style]) & 0xFFFFFFu);
 }
+
+namespace {
 
 // Adds the caption of mode m for one button as a new line of the box.
 void appendCaption(const CardDocument& doc, CardView& view, RichTextBox& box, int mode,
@@ -57,7 +63,7 @@ void SetupFont(const CardDocument& doc, RichTextBox& box, int alignment, int sty
     box.setSelStart(static_cast<int>(box.Text().size()));
     box.setSelLength(0);
     box.setSelAlignment(alignment);
-    applyStyle(doc, box, style);
+    ApplyStyle(doc, box, style);
 }
 
 void RefreshTemplate(const CardDocument& doc, CardView& view) {
@@ -93,7 +99,7 @@ void SetTitle(const CardDocument& doc, RichTextBox& titleBox, const QString& tit
     titleBox.setText(QString());
     titleBox.setSelAlignment(Centred);
     titleBox.setSelStart(0);
-    applyStyle(doc, titleBox, TitleStyle);
+    ApplyStyle(doc, titleBox, TitleStyle);
     titleBox.setText(title);
 }
 

@@ -16,6 +16,9 @@ constexpr int Centred = 2;
 // Rebuilds boxes 0 to 33 from the captions, the view options and BottomRow.
 void RefreshTemplate(const CardDocument& doc, CardView& view);
 
+// Gives the selection, or the text typed next, the formatting of style 1 to 6.
+void ApplyStyle(const CardDocument& doc, RichTextBox& box, int style);
+
 // Puts the caret at the end of the box, with alignment and the style (1 to 6) for the text
 // inserted next.
 void SetupFont(const CardDocument& doc, RichTextBox& box, int alignment, int style);

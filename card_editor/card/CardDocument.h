@@ -62,5 +62,10 @@ struct CardDocument {
 
     QString TemplateName;
 
+    // The preferences' exchange with the main window: set when a style's font or colour was
+    // accepted, and the lowest-row mode before the dialog opened.
+    qint16 StylesChanged = 0;
+    qint16 OldBottomRow = 4;
+
     QString iniPath() const;
 };

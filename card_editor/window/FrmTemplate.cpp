@@ -149,6 +149,8 @@ void FrmTemplate::connectMenus() {
     connect(menus_.mnuViewNoRepeat, &QAction::triggered, this, &FrmTemplate::mnuViewNoRepeat_Click);
     connect(menus_.mnuViewRefresh, &QAction::triggered, this, &FrmTemplate::mnuViewRefresh_Click);
     connect(menus_.mnuImageVisible, &QAction::triggered, this, &FrmTemplate::mnuImageVisible_Click);
+    connect(menus_.mnuEditPreferences, &QAction::triggered, this,
+            &FrmTemplate::mnuEditPreferences_Click);
 }
 
 // --- CardView --------------------------------------------------------------------------------

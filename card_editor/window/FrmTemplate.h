@@ -85,6 +85,7 @@ public:
     void mnuViewNoRepeat_Click();
     void mnuViewRefresh_Click();
     void mnuImageVisible_Click();
+    void mnuEditPreferences_Click();
 
     // Screen twips per pixel, the unit printing converts with.
     double twipsPerPixelX() const;
