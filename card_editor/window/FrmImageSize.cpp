@@ -123,10 +123,11 @@ void FrmImageSize::Command1_Click(int index) {
         for (int i = 0; i < 4; ++i) {
             const std::optional<qint16> value = DialogNumber::read(Text1[i]->text());
             if (!value) {
+                // Closed first: a dialog kept on top could hide the message from its user.
+                Command1_Click(1);
                 messageBox_.MsgBox(QStringLiteral("One of the values you entered is invalid, and "
                                                   "so I'll restore the image size."),
                                    MsgStyle::Exclamation, QStringLiteral("Ooops!"));
-                Command1_Click(1);
                 return;
             }
             read[i] = clamped(i, *value);
