@@ -1,3 +1,4 @@
+#include "card_editor/window/CardPictureBox.h"
 #include "card_editor/window/FrmImageSize.h"
 #include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/SelectPictureForm.h"
@@ -43,7 +44,7 @@ template <class D> void answer(std::function<void(D&)> act) {
 class PictureTest : public QuilletFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QDir(folder.path()).mkpath("Images/Sub"));
+        ASSERT_TRUE(QDir(folder.path()).mkpath("Images"));
         picture("Images/red.bmp", Qt::red, "BMP");
         picture("Images/Blue.JPG", Qt::blue, "JPG");
         writeFile("Images/notapicture.bmp", {"just text"});
@@ -161,6 +162,21 @@ TEST_F(PictureTest, EachGameShowsItsOwnPicture) {
     EXPECT_FALSE(shown().isNull());
     EXPECT_TRUE(action("mnuImageVisible")->isChecked());
     EXPECT_FALSE(window->Image1().isHidden());
+
+    // A press on the picture stays with it: nothing beneath sees it.
+    struct PressCounter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            presses += event->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    } counter;
+    window->show();
+    window->BackgroundImage().installEventFilter(&counter);
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mouseClick(&window->Image1(), button, {}, QPoint(3, 3));
+    }
+    EXPECT_EQ(counter.presses, 0);
 
     // Clear image takes it off the card but the game keeps it for the next time.
     action("mnuImageClear")->trigger();
