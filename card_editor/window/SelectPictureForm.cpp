@@ -131,6 +131,7 @@ void SelectPictureForm::Dir1_Change() {
     auto add = [this](const QString& path, const QIcon& icon, int depth) {
         auto* item = new QListWidgetItem(icon, QString(depth * 2, u' ') + folderName(path), Dir1);
         item->setData(PathRole, path);
+        item->setData(Qt::AccessibleTextRole, folderName(path)); // without the indent
         item->setToolTip(path);
         return item;
     };
