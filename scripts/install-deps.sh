@@ -3,8 +3,9 @@
 # Usage: install-deps.sh [build|test]
 set -euo pipefail
 
+# libqt6gui6 carries the JPEG, GIF and icon image plugins the card's pictures load through.
 build_packages=(cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-                libbenchmark-dev fonts-liberation2 qt6-qpa-plugins)
+                libbenchmark-dev fonts-liberation2 qt6-qpa-plugins libqt6gui6)
 test_packages=(clang libclang-rt-14-dev poppler-utils xvfb xauth unrtf
                libreoffice-writer-nogui cups printer-driver-cups-pdf)
 

@@ -53,6 +53,11 @@ struct CardDocument {
 
     // The movable picture: "none" when there is none.
     QString ImagePath = QStringLiteral("none");
+    // The picture's rectangle as handed to and from the picture-size dialog.
+    qint16 ImageTop = 0;
+    qint16 ImageLeft = 0;
+    qint16 ImageWidth = 0;
+    qint16 ImageHeight = 0;
 
     // Last values applied through the box-size dialog; -1 before any.
     qint16 TBLastTop = -1;

@@ -7,6 +7,7 @@
 #include "card_editor/card/RecentFiles.h"
 #include "card_editor/window/CardPictureBox.h"
 #include "card_editor/window/CardPrinting.h"
+#include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/ViewportLayout.h"
 #include "common/dialogs/CommonDialog.h"
 #include "common/platform/FileSystem.h"
@@ -92,10 +93,9 @@ void FrmTemplate::buildControls() {
     const CardLayout& layout = builtInLayout();
     // The movable picture is made first, so that it lies under the boxes: their text shows
     // over it, as on the printed card, and a box moved onto it can still be clicked.
-    image1_ = new QLabel(backgroundImage_);
+    image1_ = new MovablePicture(backgroundImage_);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setAccessibleName(QStringLiteral("Movable picture"));
-    image1_->setScaledContents(true);
     image1_->setGeometry(toQRect(layout.picture));
 
     QFont boxFont(QStringLiteral("Arial"));
@@ -151,6 +151,7 @@ void FrmTemplate::connectMenus() {
     connect(menus_.mnuImageVisible, &QAction::triggered, this, &FrmTemplate::mnuImageVisible_Click);
     connect(menus_.mnuEditPreferences, &QAction::triggered, this,
             &FrmTemplate::mnuEditPreferences_Click);
+    connectImageMenu();
 }
 
 // --- CardView --------------------------------------------------------------------------------
@@ -252,7 +253,7 @@ void FrmTemplate::VScroll1_Change() {
 
 void FrmTemplate::Form_Unload() {
     backgroundImage_->clearPicture();
-    image1_->clear();
+    image1_->clearPicture();
 }
 
 void FrmTemplate::closeEvent(QCloseEvent* event) {
@@ -510,10 +511,6 @@ void FrmTemplate::LoadSnapSettings() {
     GridCellSize = Profile::readInt(section, QStringLiteral("GridCellSize"), 5, doc_.iniPath());
 }
 
-void FrmTemplate::GetDefaultImage() {
-    // Per-game pictures come with the Image menu; until then the card keeps its picture.
-}
-
 void FrmTemplate::OpenTemplate() {
     // Templates are opened by the template code, which is not part of the program yet.
 }
@@ -552,7 +549,7 @@ void FrmTemplate::mnuFilePrint_Click() {
     sheet.background = backgroundImage_->picture().toImage();
     sheet.cardSize = backgroundImage_->size();
     sheet.imageShown = menus_.mnuImageVisible->isChecked();
-    sheet.image = image1_->pixmap().toImage();
+    sheet.image = image1_->picture();
     sheet.imageRect = image1_->geometry();
     sheet.boxes.assign(boxes_.begin(), boxes_.end());
     sheet.twipsPerPixelX = twipsPerPixelX();

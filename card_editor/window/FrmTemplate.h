@@ -10,6 +10,7 @@
 #include <array>
 
 class CardPictureBox;
+class MovablePicture;
 class QLabel;
 class QScrollBar;
 class RichTextBox;
@@ -37,7 +38,7 @@ public:
 
     QWidget& Picture1() { return *picture1_; }
     CardPictureBox& BackgroundImage() { return *backgroundImage_; }
-    QLabel& Image1() { return *image1_; }
+    MovablePicture& Image1() { return *image1_; }
     QScrollBar& HScroll1() { return *hScroll1_; }
     QScrollBar& VScroll1() { return *vScroll1_; }
     int MarginX() const { return marginX_; }
@@ -87,6 +88,16 @@ public:
     void mnuImageVisible_Click();
     void mnuEditPreferences_Click();
 
+    // The movable picture and the Image menu.
+    void ResizeImage();
+    void SaveDefaultImage();
+    // Shows the picture file on the card and keeps its path; a path that is "none", missing
+    // or not a picture clears the picture instead. True when a picture is shown.
+    bool loadPicture(const QString& path);
+    void mnuImageSelect_Click();
+    void mnuImageResize_Click();
+    void mnuImageClear_Click();
+
     // Screen twips per pixel, the unit printing converts with.
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
@@ -105,6 +116,7 @@ protected:
 private:
     void buildControls();
     void connectMenus();
+    void connectImageMenu();
     // Shows "&View" and hides "Forma&t" (a game file), or the other way round (a template).
     void showTextMenus(bool viewMenu);
     void applyLayoutFile(const QString& path);
@@ -117,7 +129,7 @@ private:
     QWidget* picture1_ = nullptr;
     CardPictureBox* backgroundImage_ = nullptr;
     std::array<RichTextBox*, BoxCount> boxes_{};
-    QLabel* image1_ = nullptr;
+    MovablePicture* image1_ = nullptr;
     QLabel* picCapture_ = nullptr;
     QScrollBar* hScroll1_ = nullptr;
     QScrollBar* vScroll1_ = nullptr;

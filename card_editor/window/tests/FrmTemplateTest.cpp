@@ -1,5 +1,6 @@
 #include "card_editor/card/LayoutFile.h"
 #include "card_editor/window/CardPictureBox.h"
+#include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/tests/QuilletFixture.h"
 #include "common/richtext/RichTextBox.h"
 
@@ -153,7 +154,7 @@ TEST_F(FrmTemplateTest, BoxesMovedOntoThePictureStayInFrontOfIt) {
     window->show();
     QPixmap picture(16, 16);
     picture.fill(Qt::red);
-    window->Image1().setPixmap(picture);
+    window->Image1().setPicture(picture.toImage());
     QApplication::processEvents();
     // A click where the title covers the picture reaches the title.
     const QWidget* hit = window->BackgroundImage().childAt(200, 230);

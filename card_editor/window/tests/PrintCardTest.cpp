@@ -1,4 +1,5 @@
 #include "card_editor/window/CardPictureBox.h"
+#include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/CardPrinting.h"
 #include "card_editor/window/tests/QuilletFixture.h"
 #include "common/printing/PdfPrinter.h"
@@ -150,7 +151,7 @@ TEST_F(PrintCardTest, HiddenPictureIsNotPrinted) {
     start();
     QPixmap blue(40, 40);
     blue.fill(Qt::blue);
-    window->Image1().setPixmap(blue);
+    window->Image1().setPicture(blue.toImage());
     window->Image1().setGeometry(100, 100, 200, 100);
 
     print();
