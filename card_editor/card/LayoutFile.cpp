@@ -93,9 +93,17 @@ void readBoxes(NumberReader& reader, Read& into) {
     }
 }
 
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes, bool* hadMark) {
+    const bool marked = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF"));
+    if (hadMark) {
+        *hadMark = marked;
+    }
+    return marked ? bytes.sliced(3) : bytes;
+}
+
 Read read(QByteArrayView text) {
     Read result;
-    NumberReader reader(text);
+    NumberReader reader(withoutByteOrderMark(text));
     readPicture(reader, result);
     readBoxes(reader, result);
     return result;
