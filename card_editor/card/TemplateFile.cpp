@@ -2,6 +2,8 @@
 
 #include "common/platform/Cp1252.h"
 
+#include <QStringDecoder>
+
 namespace TemplateFile {
 
 namespace {
@@ -24,12 +26,19 @@ QByteArrayView lineAt(QByteArrayView bytes, qsizetype start, qsizetype& next) {
 }
 
 QString pathOfLine(QByteArrayView line, bool utf8) {
+    // A byte-order mark inside the file is a character of the path, not a mark to drop.
+    QString text =
+        utf8 ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(line)
+             : Cp1252::decode(line.toByteArray());
+    // A carriage return ends the line too: no path holds one.
+    if (const qsizetype cr = text.indexOf(u'\r'); cr >= 0) {
+        text.truncate(cr);
+    }
     qsizetype start = 0;
-    while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) {
+    while (start < text.size() && (text[start] == u' ' || text[start] == u'\t')) {
         ++start;
     }
-    line = line.sliced(start);
-    return utf8 ? QString::fromUtf8(line) : Cp1252::decode(line.toByteArray());
+    return text.mid(start);
 }
 
 bool fitsCp1252(const QString& text) {
