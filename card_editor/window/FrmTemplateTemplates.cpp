@@ -15,6 +15,13 @@ void FrmTemplate::SaveTemplate() {
         return; // the callers ask for a name first; nothing is written outside a template
     }
     const QString saveTitle = QStringLiteral("Can't save template");
+    if (doc_.TemplatesDirectory.isEmpty()) {
+        // The template would land wherever the program happens to run.
+        reportTemplateFile(saveTitle,
+                           QStringLiteral("I have no templates folder to save the "
+                                          "template in. Choose one in the preferences."));
+        return;
+    }
     const QString folder = TemplateFolder::folderOf(doc_.TemplatesDirectory, doc_.TemplateName);
     if (!FileSystem::folderExists(folder) && !FileSystem::makeFolder(folder)) {
         reportTemplateFile(saveTitle, QStringLiteral("I couldn't make the folder ") + folder +

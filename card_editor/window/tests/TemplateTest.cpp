@@ -161,6 +161,12 @@ TEST_F(TemplateTest, FilesThatCannotBeWrittenOrReadAreReported) {
     EXPECT_EQ(messageBox.last().title, "Can't save template");
     EXPECT_TRUE(messageBox.last().text.contains(templates() + "/busy"));
     EXPECT_FALSE(action("mnuFilePrevious")->isEnabled());
+    window->document().TemplatesDirectory.clear();
+    messageBox.queueAnswer(MsgAnswer::Ok);
+    saveAs("nowhere");
+    EXPECT_EQ(messageBox.count(), 2u);
+    EXPECT_FALSE(FileSystem::pathExists("nowhere"));
+    window->document().TemplatesDirectory = templates();
 
     // A damaged template: binary layout, a "picture" that is text, box files missing.
     window->RTFbtn(0).setText("kept");
