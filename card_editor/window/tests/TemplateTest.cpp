@@ -135,8 +135,9 @@ TEST_F(TemplateTest, RefusedNamesKeepOkDisabledAndNothingIsWritten) {
     saveWith(0, [](LayoutSave& d) { // Save without a name asks as Save as does
         EXPECT_EQ(d.Combo1->currentText(), "a/b");
         const std::pair<const char*, bool> names[] = {
-            {"", false},     {"   ", false},  {".", false},      {"..", false}, {"../up", false},
-            {"a\\b", false}, {"x\ty", false}, {"ok name", true}, {"...", true}, {" R&D ", true},
+            {"", false},      {"   ", false},  {".", false},    {"..", false},
+            {"../up", false}, {"a\\b", false}, {"x\ty", false}, {"del\x7f", false},
+            {"ok", true},     {"...", true},   {" R&D ", true}, {"Ωmega.qlt", true},
         };
         for (const auto& [name, ok] : names) {
             d.Combo1->setEditText(name);
