@@ -1,22 +1,47 @@
 #include "card_editor/card/LayoutFile.h"
 
+#include <array>
+#include <charconv>
 #include <limits>
 
 namespace LayoutFile {
 
-QString printedNumber(int value) {
-    return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value) + u' ';
+namespace {
+
+// Appends without a temporary string: layouts are written often and whole.
+void appendPrintedNumber(QString& out, int value) {
+    std::array<char, 12> digits{};
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    if (value >= 0) {
+        out += u' ';
+    }
+    out += QLatin1StringView(digits.data(), end - digits.data());
+    out += u' ';
 }
 
-static QString rectText(const BoxRect& r) {
-    return printedNumber(r.left) + printedNumber(r.top) + printedNumber(r.width) +
-           printedNumber(r.height);
+QString rectText(const BoxRect& r) {
+    QString text;
+    text.reserve(32);
+    for (int value : {r.left, r.top, r.width, r.height}) {
+        appendPrintedNumber(text, value);
+    }
+    return text;
+}
+
+} // namespace
+
+QString printedNumber(int value) {
+    QString text;
+    appendPrintedNumber(text, value);
+    return text;
 }
 
 QStringList lines(const CardLayout& layout) {
     QStringList out;
     out.reserve(1 + CardLayout::BoxCount);
-    out << rectText(layout.picture) + printedNumber(layout.pictureVisible ? 1 : 0);
+    QString first = rectText(layout.picture);
+    appendPrintedNumber(first, layout.pictureVisible ? 1 : 0);
+    out << first;
     for (const BoxRect& box : layout.boxes) {
         out << rectText(box);
     }
@@ -93,9 +118,17 @@ void readBoxes(NumberReader& reader, Read& into) {
     }
 }
 
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes, bool* hadMark) {
+    const bool marked = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF"));
+    if (hadMark) {
+        *hadMark = marked;
+    }
+    return marked ? bytes.sliced(3) : bytes;
+}
+
 Read read(QByteArrayView text) {
     Read result;
-    NumberReader reader(text);
+    NumberReader reader(withoutByteOrderMark(text));
     readPicture(reader, result);
     readBoxes(reader, result);
     return result;

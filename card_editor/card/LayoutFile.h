@@ -41,6 +41,10 @@ struct Read {
     std::array<std::optional<BoxRect>, CardLayout::BoxCount> boxes{};
 };
 
+// The bytes after a UTF-8 byte-order mark, and whether there was one; a layout written where a
+// path needed UTF-8 starts with one.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes, bool* hadMark = nullptr);
+
 // Reads the picture line; the box lines follow in the same reader.
 void readPicture(NumberReader& reader, Read& into);
 void readBoxes(NumberReader& reader, Read& into);

@@ -152,6 +152,7 @@ void FrmTemplate::connectMenus() {
     connect(menus_.mnuEditPreferences, &QAction::triggered, this,
             &FrmTemplate::mnuEditPreferences_Click);
     connectImageMenu();
+    connectFileMenus();
 }
 
 // --- CardView --------------------------------------------------------------------------------
@@ -437,7 +438,10 @@ void FrmTemplate::applyLayoutFile(const QString& path) {
     if (!bytes) {
         return;
     }
-    const LayoutFile::Read read = LayoutFile::read(*bytes);
+    applyLayout(LayoutFile::read(*bytes));
+}
+
+void FrmTemplate::applyLayout(const LayoutFile::Read& read) {
     if (read.picture) {
         image1_->setGeometry(toQRect(*read.picture));
     }
@@ -467,70 +471,12 @@ void FrmTemplate::mnuTBRestoreOriginal_Click() {
     RestoreDefaults();
 }
 
-// --- Recent files, grid settings, pictures and templates -------------------------------------
-
-void FrmTemplate::LoadRecentFiles() {
-    menus_.mnuPreviousClearAll->setEnabled(false);
-    RecentFiles::LoadRecentFiles(doc_);
-    if (doc_.AutoLoadRecent == 1) {
-        menus_.mnuFileAutoLoad->setChecked(true);
-    }
-    if (!doc_.RecentFiles.isEmpty()) {
-        menus_.mnuPreviousClearAll->setEnabled(true);
-    }
-    BuildRecentFilesMenu();
-}
-
-void FrmTemplate::BuildRecentFilesMenu() {
-    const int count = static_cast<int>(doc_.RecentFiles.size());
-    if (count == 0) {
-        menus_.mnuFilePrevious->menuAction()->setEnabled(false);
-        return;
-    }
-    menus_.mnuFilePrevious->menuAction()->setEnabled(true);
-    menus_.mnuPreviousArray[0]->setVisible(false);
-    for (int i = 1; i <= count; ++i) {
-        if (i >= int(menus_.mnuPreviousArray.size())) {
-            QAction* item = menus_.addRecentItem(i);
-            connect(item, &QAction::triggered, this, [this, i] { mnuPreviousArray_Click(i); });
-            menus_.mnuPreviousArray.push_back(item);
-        }
-        menus_.mnuPreviousArray[i]->setVisible(true);
-        menus_.mnuPreviousArray[i]->setText(doc_.RecentFiles[i - 1]);
-    }
-}
-
-void FrmTemplate::AddToRecentFiles() {
-    // The recent-files list is kept up to date together with the templates; until then an
-    // opened file is not recorded.
-}
+// --- Grid settings ----------------------------------------------------------------------
 
 void FrmTemplate::LoadSnapSettings() {
     const QString section = QStringLiteral("Snap stuff");
     SnapMode = Profile::readInt(section, QStringLiteral("SnapMode"), 2, doc_.iniPath());
     GridCellSize = Profile::readInt(section, QStringLiteral("GridCellSize"), 5, doc_.iniPath());
-}
-
-void FrmTemplate::OpenTemplate() {
-    // Templates are opened by the template code, which is not part of the program yet.
-}
-
-void FrmTemplate::mnuPreviousArray_Click(int Index) {
-    if (Index < 1 || Index >= int(menus_.mnuPreviousArray.size())) {
-        return;
-    }
-    doc_.PendingFile = menus_.mnuPreviousArray[Index]->text();
-    if (FileSystem::fileExists(doc_.PendingFile)) {
-        doc_.OpenPending = 1;
-        OpenGamFile();
-        doc_.OpenPending = 0;
-        return;
-    }
-    services_.messageBox.MsgBox(QStringLiteral("There's a problem here ... I couldn't find ") +
-                                    doc_.PendingFile +
-                                    QStringLiteral(" which probably means you've deleted it or "
-                                                   "moved it. Sorry!"),
-                                MsgStyle::Exclamation, QStringLiteral("Can't find file"));
 }
 
 // --- Printing --------------------------------------------------------------------------------

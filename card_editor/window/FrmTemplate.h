@@ -3,6 +3,7 @@
 #include "card_editor/card/CardDocument.h"
 #include "card_editor/card/CardLayout.h"
 #include "card_editor/card/CardView.h"
+#include "card_editor/card/LayoutFile.h"
 #include "card_editor/window/QuilletServices.h"
 #include "card_editor/window/TemplateMenus.h"
 
@@ -98,6 +99,17 @@ public:
     void mnuImageResize_Click();
     void mnuImageClear_Click();
 
+    // Templates, recent files and the File and Help menus.
+    void SaveTemplate();
+    bool IsRecentFile(const QString& path) const;
+    void mnuNewTemplate_Click();
+    // 0 Save, 1 Save as.
+    void mnuFileSaveTemplate_Click(int Index);
+    void mnuFileAutoLoad_Click();
+    void mnuPreviousClearAll_Click();
+    void mnuHelpTopics_Click();
+    void mnuHelpAbout_Click();
+
     // Screen twips per pixel, the unit printing converts with.
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
@@ -120,6 +132,10 @@ private:
     // Shows "&View" and hides "Forma&t" (a game file), or the other way round (a template).
     void showTextMenus(bool viewMenu);
     void applyLayoutFile(const QString& path);
+    void applyLayout(const LayoutFile::Read& read);
+    void connectFileMenus();
+    // Reports a template that could not be written or read.
+    void reportTemplateFile(const QString& title, const QString& text);
     void runPendingEvents();
 
     QuilletServices services_;

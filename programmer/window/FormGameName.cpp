@@ -1,10 +1,10 @@
 #include "programmer/window/FormGameName.h"
 
-#include <QHBoxLayout>
+#include "common/dialogs/DialogLayout.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     : QDialog(parent), gameName_(gameName) {
@@ -19,20 +19,8 @@ FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Game name"));
     Label1->setBuddy(Text1);
-    Command1[0] = new QPushButton(QStringLiteral("Accept"), this);
-    Command1[0]->setObjectName(QStringLiteral("Command1_0"));
-    Command1[0]->setDefault(true);
-    Command1[1] = new QPushButton(QStringLiteral("Cancel"), this);
-    Command1[1]->setObjectName(QStringLiteral("Command1_1"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1[0]);
-    buttons->addWidget(Command1[1]);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Text1);
-    layout->addLayout(buttons);
+    Command1 = layOutCommandDialog(*this, {Label1, Text1}, QStringLiteral("Accept"),
+                                   QStringLiteral("Cancel"));
 
     connect(Text1, &QLineEdit::textChanged, this, &FormGameName::Text1_Change);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });

@@ -264,17 +264,21 @@ TEST_F(FrmTemplateTest, FilesThatCannotBeReadAsGamesAreHandled) {
     dialog.queueOpen(programFile("Flight.gam"));
     action("mnuOpen")->trigger();
 
-    // A template goes to the template code, which leaves the card alone.
+    // A template goes to the template code; one that cannot be read leaves the card alone.
+    messageBox.queueAnswer(MsgAnswer::Ok);
     dialog.queueOpen(programFile("race.QLT"));
     action("mnuOpen")->trigger();
     EXPECT_EQ(window->TemplateFile, FileSystem::storedPathCase(programFile("race.QLT")));
+    ASSERT_EQ(messageBox.count(), 1u);
+    EXPECT_EQ(messageBox.last().title, "Can't open template");
     EXPECT_EQ(boxText(0), "Throttle");
+    EXPECT_TRUE(action("mnuView")->isVisible());
 
     // A path that cannot be read ends with a message and the emptied captions.
     messageBox.queueAnswer(MsgAnswer::Ok);
     dialog.queueOpen(programFile("missing.gam"));
     action("mnuOpen")->trigger();
-    ASSERT_EQ(messageBox.count(), 1u);
+    ASSERT_EQ(messageBox.count(), 2u);
     EXPECT_EQ(messageBox.last().title, "Can't open file");
     EXPECT_EQ(boxText(0), "");
     EXPECT_EQ(boxText(34), "Flight Sim");

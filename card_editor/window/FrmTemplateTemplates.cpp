@@ -1,0 +1,91 @@
+// Saving the card as a template and opening one.
+#include "card_editor/card/TemplateFile.h"
+#include "card_editor/card/TemplateFolder.h"
+#include "card_editor/window/FrmTemplate.h"
+#include "common/platform/FileSystem.h"
+#include "common/platform/MessageBox.h"
+#include "common/richtext/RichTextBox.h"
+
+#include <QAction>
+#include <QLabel>
+
+void FrmTemplate::SaveTemplate() {
+    if (!TemplateFolder::isAcceptableName(doc_.TemplateName)) {
+        return; // the callers ask for a name first; nothing is written outside a template
+    }
+    const QString saveTitle = QStringLiteral("Can't save template");
+    if (doc_.TemplatesDirectory.isEmpty()) {
+        // The template would land wherever the program happens to run.
+        reportTemplateFile(saveTitle,
+                           QStringLiteral("I have no templates folder to save the "
+                                          "template in. Choose one in the preferences."));
+        return;
+    }
+    const QString folder = TemplateFolder::folderOf(doc_.TemplatesDirectory, doc_.TemplateName);
+    if (!FileSystem::folderExists(folder) && !FileSystem::makeFolder(folder)) {
+        reportTemplateFile(saveTitle, QStringLiteral("I couldn't make the folder ") + folder +
+                                          QStringLiteral(" for the template, so it is not saved."));
+        return;
+    }
+    const QString file = TemplateFolder::fileOf(doc_.TemplatesDirectory, doc_.TemplateName);
+    doc_.CurrentFile = file;
+    const std::optional<QByteArray> bytes = TemplateFile::bytes(currentLayout(), doc_.ImagePath);
+    if (!bytes) {
+        reportTemplateFile(saveTitle, QStringLiteral("The picture's path has a line break in it, "
+                                                     "so I couldn't write it into ") +
+                                          file + QStringLiteral(". Choose the picture again."));
+        return;
+    }
+    QString error;
+    if (!FileSystem::replaceFile(file, *bytes, &error)) {
+        reportTemplateFile(saveTitle, QStringLiteral("I couldn't write ") + file +
+                                          QStringLiteral(" (") + error +
+                                          QStringLiteral("), so the template is not saved."));
+        return;
+    }
+    for (int i = 0; i < BoxCount; ++i) {
+        const QString boxFile = TemplateFolder::boxFileOf(folder, i);
+        if (!boxes_[i]->SaveFile(boxFile)) {
+            reportTemplateFile(saveTitle,
+                               QStringLiteral("I couldn't write ") + boxFile +
+                                   QStringLiteral(", so the template is not saved whole."));
+            return;
+        }
+    }
+    AddToRecentFiles();
+}
+
+void FrmTemplate::OpenTemplate() {
+    const QString path = FileSystem::storedPathCase(TemplateFile);
+    FileSystem::ChangeToDriveRoot(path);
+    const std::optional<QByteArray> bytes = FileSystem::readFile(path);
+    if (!bytes) {
+        reportTemplateFile(QStringLiteral("Can't open template"),
+                           QStringLiteral("I couldn't read ") + path +
+                               QStringLiteral(", so the card stays as it was."));
+        return;
+    }
+    doc_.CurrentFile = path;
+    showTextMenus(false);
+    const TemplateFile::Read read = TemplateFile::read(*bytes);
+    if (read.imagePath) {
+        loadPicture(*read.imagePath);
+    }
+    applyLayout(read.layout);
+    menus_.mnuImageLocked->setChecked(true);
+
+    const QString folder = TemplateFolder::folderOfFile(path);
+    doc_.TemplateName = TemplateFolder::nameOfFolder(folder);
+    for (int i = 0; i < BoxCount; ++i) {
+        const QString boxFile = TemplateFolder::boxFileOf(folder, i);
+        // A missing file leaves the box as it is.
+        if (FileSystem::fileExists(boxFile)) {
+            boxes_[i]->LoadFile(boxFile);
+        }
+    }
+    AddToRecentFiles();
+}
+
+void FrmTemplate::reportTemplateFile(const QString& title, const QString& text) {
+    services_.messageBox.MsgBox(text, MsgStyle::Exclamation, title);
+}

@@ -1,0 +1,65 @@
+#include "card_editor/window/LayoutSave.h"
+
+#include "card_editor/card/TemplateFolder.h"
+#include "common/dialogs/DialogLayout.h"
+#include "common/platform/FileSystem.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+LayoutSave::LayoutSave(const QString& templateName, const QString& templatesDirectory,
+                       QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("LayoutSave"));
+    setWindowTitle(QStringLiteral("Save template as ..."));
+    setModal(true);
+
+    Label1 = new QLabel(QStringLiteral("Enter a name for the template to be saved as ..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("Template name"));
+    Combo1->setEditable(true);
+    // Choosing a name fills the text; nothing typed is added to the list.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setMinimumContentsLength(30);
+    Label1->setBuddy(Combo1);
+    Command1 = layOutCommandDialog(*this, {Label1, Combo1}, QStringLiteral("OK"),
+                                   QStringLiteral("Cancel"));
+
+    FileSystem::ChangeToDriveRoot(templatesDirectory);
+    Combo1->addItems(TemplateFolder::templateNames(templatesDirectory));
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(templateName);
+    connect(Combo1, &QComboBox::editTextChanged, this, &LayoutSave::Combo1_Change);
+    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+    connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
+    Combo1_Change();
+    // The offered name is selected, so that typing replaces it.
+    Combo1->lineEdit()->selectAll();
+    Combo1->setFocus();
+}
+
+QString LayoutSave::templateName() const {
+    return templateName_;
+}
+
+void LayoutSave::Combo1_Change() {
+    // A name that would leave the templates folder, or name no folder at all, cannot be saved.
+    Command1[0]->setEnabled(TemplateFolder::isAcceptableName(Combo1->currentText()));
+}
+
+void LayoutSave::Command1_Click(int index) {
+    if (index == 0) {
+        if (!Command1[0]->isEnabled()) {
+            return;
+        }
+        templateName_ = Combo1->currentText();
+        accept();
+        return;
+    }
+    templateName_.clear();
+    reject();
+}
