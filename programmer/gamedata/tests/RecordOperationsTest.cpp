@@ -126,22 +126,6 @@ TEST_F(RecordOperations, EachOperationChangesExactlyTheDataCellsOfItsRectangle) 
     }
 }
 
-TEST_F(RecordOperations, PastedCellsAreIndependentAndTheClipboardStays) {
-    ProgramEverything();
-    data.CopyRecord({23, 23, 1, 1});
-    data.PasteRecords({1, 2, 1, 1});
-    data.PasteRecords({1, 1, 2, 2});
-    data.Record(1, data.RecordOfRow(1))->Description = "changed";
-    EXPECT_EQ(Cell(2, 1).Description, "m1 r9");
-    EXPECT_EQ(Cell(1, 2).Description, "m1 r9");
-    EXPECT_EQ(data.ClipRecord.at(1)->Description, "m1 r9");
-    EXPECT_TRUE(view.pasteEnabled);
-    // The calls a paste makes, in order: refresh, then the saved status.
-    view.calls.clear();
-    data.PasteRecords({3, 3, 3, 3});
-    EXPECT_EQ(view.calls, QStringList({"RefreshProgrammingData", "panel 2: Modified"}));
-}
-
 TEST_F(RecordOperations, SwapExchangesWholeRecordsOrRefusesOrIgnoresTheRequest) {
     struct Case {
         const char* name;
