@@ -62,6 +62,8 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(Rows, Columns, parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
+    horizontalHeader()->viewport()->installEventFilter(this);
+    verticalHeader()->viewport()->installEventFilter(this);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &GridTable::keepDataRectangle);
     selectData({1, 1, 1, 1});
@@ -150,4 +152,15 @@ void GridTable::mousePressEvent(QMouseEvent* event) {
     }
     QTableWidget::mousePressEvent(event);
     emit mouseClick(event->button(), event->globalPosition().toPoint());
+}
+
+bool GridTable::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::RightButton) {
+            emit mouseClick(Qt::RightButton, press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
 }

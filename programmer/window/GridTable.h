@@ -32,6 +32,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A right click on the headers belongs to the grid as well.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Brings any selection back to a rectangle of data cells.

@@ -528,6 +528,12 @@ TEST_F(RecordCommands, SelectionIsAlwaysARectangleOfDataCellsUnderFixedHeaders) 
          },
          {6, 6, 4, 4}},
     };
+    // A right click on a header offers the menu for the cells already chosen.
+    QTest::mouseClick(modes->viewport(), Qt::RightButton, {}, headerPoint(modes, 2));
+    EXPECT_TRUE(window->mnuRHM->isVisible());
+    window->mnuRHM->hide();
+    EXPECT_EQ(grid()->selectedRectangle(), (CellRectangle{23, 23, 1, 1}));
+
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         c.act();
