@@ -3,6 +3,7 @@
 #include "programmer/gamedata/ButtonRecord.h"
 #include "programmer/gamedata/OneBased.h"
 #include "programmer/gamedata/ProgrammerSettings.h"
+#include "programmer/gamedata/RecordRequests.h"
 
 #include <QString>
 
@@ -89,6 +90,22 @@ public:
     // Re-creates one array with blank records: 1..5 the modes, then the ArrayId values. Any
     // other value does nothing. Resetting the clipboard also disables "&Paste".
     void SetupButtonArray(int ModeToSetUp);
+
+    // Record operations of the table's pop-up menu; each takes the selected cells. A change of
+    // records refreshes the views and marks the file modified. Cut and Copy take the first cell
+    // and do nothing when it is not a data cell; Paste and Delete pass over the cells outside
+    // the data and do nothing when none is left.
+    void CutRecord(const CellRectangle& selection);
+    void CopyRecord(const CellRectangle& selection);
+    void PasteRecords(const CellRectangle& selection);
+    void DeleteRecords(const CellRectangle& selection);
+    // The request of the swap dialog, and the swap it asks for. A request the dialog cannot
+    // make (a number out of range, an unknown style) changes nothing.
+    SwapRequest Swap;
+    void SwapRecords();
+    // The digit keys 1 to 0 into ten buttons of CurrentMode: Index 0 vertically, 1
+    // horizontally.
+    void InsertDigits(int Index);
 
     // Fills the two button-number tables (the constructor already does).
     void SetupButtonIDs();

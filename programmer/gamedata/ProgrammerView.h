@@ -24,6 +24,8 @@ public:
     virtual void FillTable(int tableViewMode) = 0;
     // Shows mode index (0..4) on the controller picture, as a click on its mode label does.
     virtual void LblMODE_Click(int index) = 0;
+    // Refills the table and shows the current mode again on the controller picture.
+    virtual void RefreshProgrammingData() = 0;
     // Shows or hides mode lamp index (0..4).
     virtual void ShowModeLamp(int index, bool visible) = 0;
 };

@@ -124,6 +124,7 @@ void Mum::connectControls() {
     connect(tab, &ProgrammingTab::descriptionKeyUp, this, &Mum::Text1_KeyUp);
 
     connect(TemplateText, &RichTextBox::Change, this, &Mum::TemplateText_Change);
+    connectRecordCommands();
 }
 
 void Mum::buildMenus() {

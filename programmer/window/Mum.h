@@ -103,6 +103,12 @@ public:
     void Grid1_MouseClick(Qt::MouseButton Button, const QPoint& globalPosition);
     int twipsToPixels(int twips) const;
 
+    // Record operations: the table's pop-up menu and "&Insert 1 to 0 ...".
+    void RHMCCP_Click(int Index);
+    void RHMDelete_Click();
+    void RHMSwap_Click();
+    void mnuOrientation1to0_Click(int Index);
+
     // Programming tab.
     void ResetButtonProgrammingTab();
     void EnableButtonProgrammingTab();
@@ -110,7 +116,7 @@ public:
     void AssignTempDataAndDisplay();
     void EnableDisableMacrolistButtons();
     void GetCurrentMode();
-    void RefreshProgrammingData();
+    void RefreshProgrammingData() override;
     void Command2_Click(int Index);
     void Command3_Click(int Index);
     void CheckDelete_Click();
@@ -164,6 +170,7 @@ private:
     void buildStatusBar();
     void buildCentre();
     void connectControls();
+    void connectRecordCommands();
 
     // Programming tab helpers.
     void clearEditDisplay(bool barEnabled, bool selectAllEnabled);

@@ -17,6 +17,7 @@ public:
     void ResetTable(int) override {}
     void FillTable(int) override {}
     void LblMODE_Click(int) override {}
+    void RefreshProgrammingData() override {}
     void ShowModeLamp(int, bool) override {}
 };
 

@@ -31,6 +31,7 @@ public:
     void LblMODE_Click(int index) override {
         calls << QStringLiteral("LblMODE_Click %1").arg(index);
     }
+    void RefreshProgrammingData() override { calls << QStringLiteral("RefreshProgrammingData"); }
     void ShowModeLamp(int index, bool visible) override {
         calls << QStringLiteral("lamp %1 %2").arg(index).arg(visible ? "on" : "off");
     }

@@ -1,0 +1,54 @@
+// The table's pop-up menu and the digit keys 1 to 0: the window reads the selected cells and
+// the swap dialog; the game data moves the records.
+#include "programmer/window/Mum.h"
+
+#include "programmer/window/FormSwap.h"
+#include "programmer/window/GridTable.h"
+#include "programmer/window/TableTab.h"
+
+#include <QAction>
+
+void Mum::connectRecordCommands() {
+    for (int i = 0; i < 3; ++i) {
+        connect(RHMCCP[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { RHMCCP_Click(i); });
+    }
+    connect(RHMSwap, &QAction::triggered, this, &Mum::RHMSwap_Click);
+    connect(RHMDelete, &QAction::triggered, this, &Mum::RHMDelete_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(mnuOrientation1to0[static_cast<std::size_t>(i)], &QAction::triggered, this,
+                [this, i] { mnuOrientation1to0_Click(i); });
+    }
+}
+
+void Mum::RHMCCP_Click(int Index) {
+    const CellRectangle selection = tableTab->Grid1->selectedRectangle();
+    switch (Index) {
+    case 0:
+        data_.CutRecord(selection);
+        break;
+    case 1:
+        data_.CopyRecord(selection);
+        break;
+    case 2:
+        data_.PasteRecords(selection);
+        break;
+    default:
+        break;
+    }
+}
+
+void Mum::RHMDelete_Click() {
+    data_.DeleteRecords(tableTab->Grid1->selectedRectangle());
+}
+
+void Mum::RHMSwap_Click() {
+    FormSwap dialog(data_.Swap, this);
+    dialog.exec();
+    data_.SwapRecords();
+}
+
+void Mum::mnuOrientation1to0_Click(int Index) {
+    GetCurrentMode();
+    data_.InsertDigits(Index);
+}
