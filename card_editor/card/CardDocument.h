@@ -62,5 +62,8 @@ struct CardDocument {
 
     QString TemplateName;
 
+    // The grid step handed to the grid-size dialog and back.
+    qint16 NewGridCellSize = 5;
+
     QString iniPath() const;
 };

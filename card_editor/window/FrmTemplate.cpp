@@ -11,7 +11,6 @@
 #include "common/dialogs/CommonDialog.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
-#include "common/platform/Profile.h"
 #include "common/platform/TextFile.h"
 #include "common/printing/Printer.h"
 #include "common/richtext/RichTextBox.h"
@@ -149,6 +148,7 @@ void FrmTemplate::connectMenus() {
     connect(menus_.mnuViewNoRepeat, &QAction::triggered, this, &FrmTemplate::mnuViewNoRepeat_Click);
     connect(menus_.mnuViewRefresh, &QAction::triggered, this, &FrmTemplate::mnuViewRefresh_Click);
     connect(menus_.mnuImageVisible, &QAction::triggered, this, &FrmTemplate::mnuImageVisible_Click);
+    connectEditMenus();
 }
 
 // --- CardView --------------------------------------------------------------------------------
@@ -201,6 +201,9 @@ void FrmTemplate::Form_Load() {
 bool FrmTemplate::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inner_ && event->type() == QEvent::Resize) {
         Form_Resize();
+    }
+    if (cardMouseEvent(watched, event)) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -329,9 +332,9 @@ void FrmTemplate::OpenGamFile() {
 
 void FrmTemplate::RefreshTemplate() {
     BoxContent::RefreshTemplate(doc_, *this);
-    // A box whose text is taller than itself shows its first line, not the last one added.
+    // The rebuilt text is the program's, not an edit the user could undo.
     for (int i = 0; i < TitleBox; ++i) {
-        boxes_[i]->setSelStart(0);
+        boxes_[i]->document()->clearUndoRedoStacks();
     }
 }
 
@@ -500,12 +503,6 @@ void FrmTemplate::BuildRecentFilesMenu() {
 void FrmTemplate::AddToRecentFiles() {
     // The recent-files list is kept up to date together with the templates; until then an
     // opened file is not recorded.
-}
-
-void FrmTemplate::LoadSnapSettings() {
-    const QString section = QStringLiteral("Snap stuff");
-    SnapMode = Profile::readInt(section, QStringLiteral("SnapMode"), 2, doc_.iniPath());
-    GridCellSize = Profile::readInt(section, QStringLiteral("GridCellSize"), 5, doc_.iniPath());
 }
 
 void FrmTemplate::GetDefaultImage() {

@@ -1,10 +1,9 @@
 #include "programmer/window/FormGameName.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
+#include "common/dialogs/FieldDialogLayout.h"
+
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     : QDialog(parent), gameName_(gameName) {
@@ -12,27 +11,12 @@ FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     setWindowTitle(QStringLiteral("Enter game name"));
     setModal(true);
 
-    Label1 = new QLabel(
-        QStringLiteral("Enter the name of the game or flight sim this file is for."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Game name"));
-    Label1->setBuddy(Text1);
-    Command1[0] = new QPushButton(QStringLiteral("Accept"), this);
-    Command1[0]->setObjectName(QStringLiteral("Command1_0"));
-    Command1[0]->setDefault(true);
-    Command1[1] = new QPushButton(QStringLiteral("Cancel"), this);
-    Command1[1]->setObjectName(QStringLiteral("Command1_1"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Command1[0]);
-    buttons->addWidget(Command1[1]);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Text1);
-    layout->addLayout(buttons);
+    const FieldDialogControls c = buildFieldDialog(
+        *this, QStringLiteral("Enter the name of the game or flight sim this file is for."),
+        QStringLiteral("Game name"), {QStringLiteral("Accept"), QStringLiteral("Cancel")});
+    Label1 = c.Label1;
+    Text1 = c.Text1;
+    Command1 = c.Command1;
 
     connect(Text1, &QLineEdit::textChanged, this, &FormGameName::Text1_Change);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
