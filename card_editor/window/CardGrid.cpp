@@ -6,24 +6,41 @@
 #include <QRect>
 #include <QSize>
 
-namespace CardGrid {
+QImage CardGrid::pattern(const QSize& card, int step) {
+    QImage image(card, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    image.fill(Qt::black);
+    const std::vector<int> columns = BoxGeometry::gridLines(card.width() - 1, step);
+    const std::vector<int> rows = BoxGeometry::gridLines(card.height() - 1, step);
+    constexpr QRgb Line = 0x00FFFFFF; // the colour bits; the alpha stays
+    for (int y = 0; y < card.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x : columns) {
+            line[x] ^= Line;
+        }
+    }
+    for (int y : rows) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < card.width(); ++x) {
+            line[x] ^= Line;
+        }
+    }
+    return image;
+}
 
-void paintInverted(QPainter& painter, const QSize& card, int step, const QRect& exposed) {
+void CardGrid::paintInverted(QPainter& painter, const QSize& card, int step, const QRect& exposed) {
     const QRect area = exposed.intersected(QRect(QPoint(0, 0), card));
     if (step < 1 || area.isEmpty()) {
         return;
     }
+    if (pattern_.size() != card || step_ != step) {
+        pattern_ = pattern(card, step);
+        step_ = step;
+    }
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    // Filled one-pixel rectangles cover exactly the pixels of each line, ends included.
-    for (int x : BoxGeometry::gridLines(card.width(), step, area.left(), area.right())) {
-        painter.fillRect(QRect(x, area.top(), 1, area.height()), Qt::black);
-    }
-    for (int y : BoxGeometry::gridLines(card.height(), step, area.top(), area.bottom())) {
-        painter.fillRect(QRect(area.left(), y, area.width(), 1), Qt::black);
-    }
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.drawImage(area.topLeft(), pattern_, area);
     painter.restore();
 }
-
-} // namespace CardGrid

@@ -1,7 +1,6 @@
 #include "card_editor/window/CardPictureBox.h"
 
 #include "card_editor/card/CardLayout.h"
-#include "card_editor/window/CardGrid.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -42,6 +41,6 @@ void CardPictureBox::paintEvent(QPaintEvent* event) {
         painter.drawPixmap(0, 0, picture_);
     }
     if (gridStep_ > 0) {
-        CardGrid::paintInverted(painter, size(), gridStep_, event->rect());
+        grid_.paintInverted(painter, size(), gridStep_, event->rect());
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card_editor/window/CardGrid.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -25,4 +27,5 @@ protected:
 private:
     QPixmap picture_;
     int gridStep_ = 0;
+    CardGrid grid_;
 };
