@@ -13,48 +13,40 @@
 // Quillet's window shown, with the mouse and keys of a user on its boxes, card and picture.
 class EditingFixture : public QuilletFixture {
 protected:
-    FrmTemplate& startShown() {
-        start();
-        window->show();
+    void startShown() {
+        start().show();
         QApplication::processEvents();
-        return *window;
     }
-
-    QAction* action(const char* name) { return window->findChild<QAction*>(name); }
-    RichTextBox& box(int i) { return window->RTFbtn(i); }
-    QRect rect(int i) { return box(i).geometry(); }
-    void place(int i, const QRect& r) { box(i).setGeometry(r); }
+    QAction* action(const QString& name) { return window->findChild<QAction*>(name); }
     void setChecked(const char* name, bool on) {
         if (action(name)->isChecked() != on) {
             action(name)->trigger();
         }
     }
+    RichTextBox& box(int i) { return window->RTFbtn(i); }
+    QRect rect(int i) { return box(i).geometry(); }
+    void place(int i, const QRect& r) { box(i).setGeometry(r); }
 
-    // Mouse on box i at a point measured from the box's corner, as the user's pointer.
-    QWidget* at(int i) { return box(i).viewport(); }
-    QPoint local(int i, QPoint p) { return p - box(i).viewport()->pos(); }
-    void hover(int i, QPoint p) { hoverOver(at(i), local(i, p)); }
+    // The mouse on box i at a point from the box's corner, on the card or on the picture.
+    using Action = void (*)(QWidget*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int);
+    void onBox(Action a, int i, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+        a(box(i).viewport(), b, {}, p - box(i).viewport()->pos(), -1);
+    }
+    void onCard(Action a, QPoint p, Qt::MouseButton b = Qt::RightButton) {
+        a(&window->BackgroundImage(), b, {}, p, -1);
+    }
+    void onPicture(Action a, QPoint p, Qt::MouseButton b = Qt::RightButton) {
+        a(&window->Image1(), b, {}, p, -1);
+    }
+    static void move(QWidget* w, Qt::MouseButton, Qt::KeyboardModifiers, QPoint p, int) {
+        QTest::mouseMove(w, p);
+    }
+    static constexpr Action press = &QTest::mousePress;
+    static constexpr Action release = &QTest::mouseRelease;
     // A move without a button, as the pointer passing over.
-    static void hoverOver(QWidget* w, QPoint p) {
-        QMouseEvent move(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
+    static void hover(QWidget* w, QPoint p) {
+        QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(w, &e);
     }
-    void press(int i, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mousePress(at(i), b, {}, local(i, p));
-    }
-    void drag(int i, QPoint p) { QTest::mouseMove(at(i), local(i, p)); }
-    void release(int i, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mouseRelease(at(i), b, {}, local(i, p));
-    }
-
-    // Mouse on the card, at card pixels.
-    QWidget* card() { return &window->BackgroundImage(); }
-    void pressCard(QPoint p, Qt::MouseButton b = Qt::RightButton) {
-        QTest::mousePress(card(), b, {}, p);
-    }
-    void moveCard(QPoint p) { QTest::mouseMove(card(), p); }
-    void releaseCard(QPoint p, Qt::MouseButton b = Qt::RightButton) {
-        QTest::mouseRelease(card(), b, {}, p);
-    }
+    void hoverBox(int i, QPoint p) { hover(box(i).viewport(), p - box(i).viewport()->pos()); }
 };
