@@ -72,5 +72,8 @@ struct CardDocument {
     qint16 StylesChanged = 0;
     qint16 OldBottomRow = 4;
 
+    // The grid step handed to the grid-size dialog and back.
+    qint16 NewGridCellSize = 5;
+
     QString iniPath() const;
 };

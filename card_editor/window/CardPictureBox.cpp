@@ -2,7 +2,9 @@
 
 #include "card_editor/card/CardLayout.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 CardPictureBox::CardPictureBox(QWidget* parent) : QWidget(parent) {
     resize(CardPictureWidth, CardPictureHeight);
@@ -28,10 +30,17 @@ void CardPictureBox::clearPicture() {
     update();
 }
 
-void CardPictureBox::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) {
-        return;
-    }
+void CardPictureBox::setGridStep(int step) {
+    gridStep_ = std::max(step, 0);
+    update();
+}
+
+void CardPictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        painter.drawPixmap(0, 0, picture_);
+    }
+    if (gridStep_ > 0) {
+        grid_.paintInverted(painter, size(), gridStep_, event->rect());
+    }
 }

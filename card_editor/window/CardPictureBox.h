@@ -1,5 +1,7 @@
 #pragma once
 
+#include "card_editor/window/CardGrid.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,10 +17,15 @@ public:
     // Loads a picture file; false (and nothing changed) when it cannot be read.
     bool loadPicture(const QString& path);
     void clearPicture();
+    // The grid drawn over the picture, never into it; 0 for none.
+    int gridStep() const { return gridStep_; }
+    void setGridStep(int step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap picture_;
+    int gridStep_ = 0;
+    CardGrid grid_;
 };

@@ -12,7 +12,6 @@
 #include "common/dialogs/CommonDialog.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
-#include "common/platform/Profile.h"
 #include "common/platform/TextFile.h"
 #include "common/printing/Printer.h"
 #include "common/richtext/RichTextBox.h"
@@ -153,6 +152,7 @@ void FrmTemplate::connectMenus() {
             &FrmTemplate::mnuEditPreferences_Click);
     connectImageMenu();
     connectFileMenus();
+    connectEditMenus();
 }
 
 // --- CardView --------------------------------------------------------------------------------
@@ -205,6 +205,9 @@ void FrmTemplate::Form_Load() {
 bool FrmTemplate::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inner_ && event->type() == QEvent::Resize) {
         Form_Resize();
+    }
+    if (cardMouseEvent(watched, event)) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -333,9 +336,9 @@ void FrmTemplate::OpenGamFile() {
 
 void FrmTemplate::RefreshTemplate() {
     BoxContent::RefreshTemplate(doc_, *this);
-    // A box whose text is taller than itself shows its first line, not the last one added.
+    // The rebuilt text is the program's, not an edit the user could undo.
     for (int i = 0; i < TitleBox; ++i) {
-        boxes_[i]->setSelStart(0);
+        boxes_[i]->document()->clearUndoRedoStacks();
     }
 }
 
@@ -469,14 +472,6 @@ void FrmTemplate::mnuSaveTBposnsAsDefault_Click() {
 
 void FrmTemplate::mnuTBRestoreOriginal_Click() {
     RestoreDefaults();
-}
-
-// --- Grid settings ----------------------------------------------------------------------
-
-void FrmTemplate::LoadSnapSettings() {
-    const QString section = QStringLiteral("Snap stuff");
-    SnapMode = Profile::readInt(section, QStringLiteral("SnapMode"), 2, doc_.iniPath());
-    GridCellSize = Profile::readInt(section, QStringLiteral("GridCellSize"), 5, doc_.iniPath());
 }
 
 // --- Printing --------------------------------------------------------------------------------

@@ -71,7 +71,6 @@ public:
     void LoadRecentFiles();
     void BuildRecentFilesMenu();
     void AddToRecentFiles();
-    void LoadSnapSettings();
     void GetDefaultImage();
     void OpenTemplate();
 
@@ -114,6 +113,40 @@ public:
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
 
+    // --- Editing boxes, the grid and the card's mouse handling ------------------------------
+    // Box events; X and Y are twips from the box's corner.
+    void RTFbtn_GotFocus(int Index);
+    void RTFbtn_KeyDown(int Index, int& KeyCode, int& Shift);
+    void RTFbtn_KeyUp(int Index, int& KeyCode, int& Shift);
+    void RTFbtn_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void RTFbtn_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void RTFbtn_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    // Edit menu, on the current box.
+    void mnuUndo_Click();
+    void mnuEditCCP_Click(int Index);
+    void mnuSelectAll_Click();
+    // Grid and snapping.
+    void LoadSnapSettings();
+    void SaveSnapSettings();
+    void mnuResizeOption_Click(int Index);
+    void mnuSnapToGrid_Click(int Index);
+    void mnuResizeToGrid_Click(int Index);
+    // Draws the grid while "Show &grid" is checked and erases it when it is not.
+    void mnuShowGrid_Click();
+    void menuGridSize_Click();
+    // The card's mouse: X and Y in card pixels.
+    void BackgroundImage_MouseDown(int Button, int Shift, float X, float Y);
+    void BackgroundImage_MouseMove(int Button, int Shift, float X, float Y);
+    void BackgroundImage_MouseUp(int Button, int Shift, float X, float Y);
+    // The movable picture's mouse: X and Y in twips from the picture's corner.
+    void Image1_MouseDown(int Button, int Shift, float X, float Y);
+    void Image1_MouseMove(int Button, int Shift, float X, float Y);
+    void Image1_MouseUp(int Button, int Shift, float X, float Y);
+    // The window's pointer shape: 0 default, 5 the size pointer, which also marks a resize of
+    // the current box under way.
+    int MousePointer() const { return mousePointer_; }
+    void setMousePointer(int shape);
+
     // Form-level state.
     int CurrentBox = 0;
     int GridCellSize = 5;
@@ -137,6 +170,25 @@ private:
     // Reports a template that could not be written or read.
     void reportTemplateFile(const QString& title, const QString& text);
     void runPendingEvents();
+
+    // Editing boxes, the grid and the card's mouse handling.
+    void connectEditMenus();
+    // Routes the card's and the movable picture's mouse events; true when one was handled.
+    bool cardMouseEvent(QObject* watched, QEvent* event);
+    // The picture is shown and not locked, so a right-drag moves it.
+    bool pictureDraggable() const;
+    // Puts a box or the picture at a rectangle the layout files can hold; false (and nothing
+    // moved) otherwise.
+    bool setCardRect(QWidget& control, const BoxRect& rect);
+    void resizeCurrentBoxTo(double cx, double cy);
+    void dragCurrentBoxTo(double cx, double cy, bool toFront);
+    void movePictureTo(double x, double y);
+    // A press or move on the card or the picture, at card position (cx, cy), once a drag of
+    // the picture is ruled out.
+    void cardMouseAt(bool press, int Button, double cx, double cy, bool boxToFront);
+    void cardMouseUp(int Button);
+    void applyReleaseOption();
+    int mousePointer_ = 0;
 
     QuilletServices services_;
     CardDocument doc_;

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,4 +25,19 @@ std::array<QPushButton*, 2> layOutCommandDialog(QDialog& dialog,
     }
     column->addLayout(row);
     return buttons;
+}
+
+FieldDialogControls buildFieldDialog(QDialog& dialog, const QString& prompt,
+                                     const QString& fieldName,
+                                     const std::array<QString, 2>& buttonCaptions) {
+    FieldDialogControls c;
+    c.Label1 = new QLabel(prompt, &dialog);
+    c.Label1->setObjectName(QStringLiteral("Label1"));
+    c.Text1 = new QLineEdit(&dialog);
+    c.Text1->setObjectName(QStringLiteral("Text1"));
+    c.Text1->setAccessibleName(fieldName);
+    c.Label1->setBuddy(c.Text1);
+    c.Command1 =
+        layOutCommandDialog(dialog, {c.Label1, c.Text1}, buttonCaptions[0], buttonCaptions[1]);
+    return c;
 }

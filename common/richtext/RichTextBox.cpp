@@ -69,6 +69,8 @@ void RichTextBox::setText(const QString& text) {
     cursor.insertText(text, format);
     cursor.endEditBlock();
     placeCaret(0);
+    // Text set as a whole starts a new history, so an undo never brings back the old one.
+    document()->clearUndoRedoStacks();
 }
 
 int RichTextBox::selectionFrom() const {
@@ -342,6 +344,7 @@ void RichTextBox::replaceWithRtf(const QByteArray& rtf) {
     Rtf::read(rtf, cursor);
     cursor.endEditBlock();
     placeCaret(0);
+    document()->clearUndoRedoStacks();
 }
 
 bool RichTextBox::SaveFile(const QString& path, int type) const {
@@ -468,17 +471,22 @@ void RichTextBox::emitMouse(QMouseEvent* event, Qt::MouseButtons buttons,
         static_cast<float>(atBox.x() * twips), static_cast<float>(atBox.y() * twips));
 }
 
+// The box's mouse events are its own: one the text edit passes over (the right button) must not
+// reach the box's container as a press of its own.
 void RichTextBox::mousePressEvent(QMouseEvent* event) {
     QTextEdit::mousePressEvent(event);
     emitMouse(event, event->button(), &RichTextBox::MouseDown);
+    event->accept();
 }
 
 void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
     QTextEdit::mouseMoveEvent(event);
     emitMouse(event, event->buttons(), &RichTextBox::MouseMove);
+    event->accept();
 }
 
 void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
     QTextEdit::mouseReleaseEvent(event);
     emitMouse(event, event->button(), &RichTextBox::MouseUp);
+    event->accept();
 }

@@ -29,7 +29,8 @@ public:
     // The whole plain text, CR LF between lines.
     QString Text() const;
     // Replaces the whole content with text (CR LF, LF or CR break lines), in the insertion-point
-    // formatting and the caret's paragraph format; the caret goes to the start.
+    // formatting and the caret's paragraph format; the caret goes to the start. Like a file
+    // loaded, it clears the undo history.
     void setText(const QString& text);
 
     int SelStart() const;

@@ -2,7 +2,6 @@
 
 #include "common/dialogs/DialogLayout.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -12,15 +11,12 @@ FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     setWindowTitle(QStringLiteral("Enter game name"));
     setModal(true);
 
-    Label1 = new QLabel(
-        QStringLiteral("Enter the name of the game or flight sim this file is for."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Game name"));
-    Label1->setBuddy(Text1);
-    Command1 = layOutCommandDialog(*this, {Label1, Text1}, QStringLiteral("Accept"),
-                                   QStringLiteral("Cancel"));
+    const FieldDialogControls c = buildFieldDialog(
+        *this, QStringLiteral("Enter the name of the game or flight sim this file is for."),
+        QStringLiteral("Game name"), {QStringLiteral("Accept"), QStringLiteral("Cancel")});
+    Label1 = c.Label1;
+    Text1 = c.Text1;
+    Command1 = c.Command1;
 
     connect(Text1, &QLineEdit::textChanged, this, &FormGameName::Text1_Change);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
