@@ -1,7 +1,7 @@
 #include "card_editor/window/FrmImageSize.h"
 
 #include "card_editor/card/CardDocument.h"
-#include "card_editor/card/DialogNumber.h"
+#include "card_editor/card/LeadingNumber.h"
 #include "common/platform/MessageBox.h"
 
 #include <QGridLayout>
@@ -102,7 +102,7 @@ void FrmImageSize::CmdPreview_Click() {
     const std::array<qint16*, 4> v = values();
     for (int i = 0; i < 4; ++i) {
         // A number that does not fit leaves the value as it was and the text as typed.
-        if (const std::optional<qint16> read = DialogNumber::read(Text1[i]->text())) {
+        if (const std::optional<qint16> read = LeadingNumber::wholeNumber(Text1[i]->text())) {
             *v[i] = *read;
         }
         const qint16 kept = clamped(i, *v[i]);
@@ -121,7 +121,7 @@ void FrmImageSize::Command1_Click(int index) {
     if (index == 0) {
         std::array<qint16, 4> read{};
         for (int i = 0; i < 4; ++i) {
-            const std::optional<qint16> value = DialogNumber::read(Text1[i]->text());
+            const std::optional<qint16> value = LeadingNumber::wholeNumber(Text1[i]->text());
             if (!value) {
                 // Closed first: a dialog kept on top could hide the message from its user.
                 Command1_Click(1);

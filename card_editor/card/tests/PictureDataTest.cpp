@@ -1,6 +1,6 @@
 #include "card_editor/card/CardDocument.h"
 #include "card_editor/card/DefaultImages.h"
-#include "card_editor/card/DialogNumber.h"
+#include "card_editor/card/LeadingNumber.h"
 #include "card_editor/card/PictureFolders.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/Profile.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(DialogNumber, ReadsTheLeadingNumberRoundedDownWithinSixteenBits) {
+TEST(LeadingNumber, SizeFieldsRoundDownWithinSixteenBits) {
     const std::pair<const char*, std::optional<qint16>> cases[] = {
         {"120", 120},
         {"12.7", 12},
@@ -32,7 +32,7 @@ TEST(DialogNumber, ReadsTheLeadingNumberRoundedDownWithinSixteenBits) {
         {"\xd9\xa3", 0}, // a digit, but not one a number is typed with here
     };
     for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(DialogNumber::read(QString::fromUtf8(text)), expected) << text;
+        EXPECT_EQ(LeadingNumber::wholeNumber(QString::fromUtf8(text)), expected) << text;
     }
 }
 
