@@ -124,6 +124,9 @@ void Mum::connectControls() {
     connect(tab, &ProgrammingTab::descriptionKeyUp, this, &Mum::Text1_KeyUp);
 
     connect(TemplateText, &RichTextBox::Change, this, &Mum::TemplateText_Change);
+    connect(keyAssignmentTab, &KeyAssignmentTab::buttonClicked, this, &Mum::Toolbar1_ButtonClick);
+    connect(keyAssignmentTab, &KeyAssignmentTab::buttonMenuClicked, this,
+            &Mum::Toolbar1_ButtonMenuClick);
 }
 
 void Mum::buildMenus() {
