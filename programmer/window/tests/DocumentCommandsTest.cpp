@@ -282,19 +282,23 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
         const char* name;
         QByteArray bytes; // null: the file is gone by the time it is read
         const char* startsWith;
+        bool plain; // loads as plain text
     };
     const Row rows[] = {
-        {"plain.rtf", "not rtf at all\r\nline 2", "not rtf at all\r\nline 2"},
-        {"broken.rtf", "{\\rtf1{\\b half a doc", "half a doc"},
-        {"binary.bin", binary, nullptr},
-        {"big.txt", big, "Button 0 fires"},
-        {"big.rtf", bigRtf, "Key 0 drops flares"},
-        {"gone.rtf", QByteArray(), nullptr},
+        {"plain.rtf", "not rtf at all\r\nline 2", "not rtf at all\r\nline 2", true},
+        {"broken.rtf", "{\\rtf1{\\b half a doc", "half a doc", false},
+        {"binary.bin", binary, nullptr, true},
+        {"big.txt", big, "Button 0 fires", true},
+        {"big.rtf", bigRtf, "Key 0 drops flares", false},
+        {"gone.rtf", QByteArray(), nullptr, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         restart();
         QTest::keyClicks(&box(), "mine");
+        select(0, 4);
+        box().setSelBold(true);
+        box().setSelAlignment(2);
         const bool gone = row.bytes.isNull();
         if (!gone) {
             write(row.name, row.bytes);
@@ -322,7 +326,14 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
             EXPECT_EQ(window->TextChanged, 0);
             EXPECT_EQ(window->TextFileTitle, row.name);
             if (row.startsWith != nullptr) {
-                EXPECT_TRUE(box().Text().startsWith(row.startsWith)) << box().Text().left(40).toStdString();
+                EXPECT_TRUE(box().Text().startsWith(row.startsWith))
+                    << box().Text().left(40).toStdString();
+            }
+            if (row.plain) {
+                // Plain text takes nothing from the formatting the caret had before.
+                select(0, 3);
+                EXPECT_EQ(box().SelBold(), false);
+                EXPECT_EQ(box().SelAlignment(), 0);
             }
         }
         expectNoPendingAnswers();
