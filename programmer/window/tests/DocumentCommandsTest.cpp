@@ -260,6 +260,14 @@ TEST_F(DocumentCommands, OverwriteNoReadOnlyAndFailedWritesKeepTheDocumentAsItWa
     EXPECT_EQ(messages.last().title, "Ooops!");
     EXPECT_TRUE(box().Text().contains("#"));
     EXPECT_EQ(window->TextFilePath, path("gone/c.txt"));
+
+    // The game-file open dialog, shared with the document, shows nothing of the document's.
+    dialogs.queueCancel(Kind::Open);
+    window->mnuOpen->trigger();
+    EXPECT_EQ(dialogs.last().filter, "Brelkin game file (*.gam)|*.gam");
+    EXPECT_EQ(dialogs.last().title, "");
+    EXPECT_EQ(dialogs.last().fileName, "");
+    EXPECT_EQ(dialogs.last().defaultExt, "");
     expectNoPendingAnswers();
 }
 
