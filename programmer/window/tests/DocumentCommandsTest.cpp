@@ -236,11 +236,14 @@ TEST_F(DocumentCommands, OverwriteNoReadOnlyAndFailedWritesKeepTheDocumentAsItWa
     EXPECT_EQ(window->TextChanged, 1);
 
     // Save As onto a read-only file: nothing changes hands, and nothing claims success.
+    makeReadOnly(path("b.rtf"));
     messages.queueAnswer(MsgAnswer::Yes);
-    dialogs.queueSave(path("a.rtf"));
+    dialogs.queueSave(path("b.rtf"));
     saveAs();
     EXPECT_EQ(panel(1), "Warning: File not saved.");
     EXPECT_EQ(window->TextChanged, 1);
+    EXPECT_EQ(window->TextFilePath, path("a.rtf"));
+    EXPECT_EQ(read("b.rtf"), "old");
 
     // A folder that went away: Save fails, and New will not throw the text away.
     ASSERT_TRUE(QDir(folder.path()).mkdir("gone"));
