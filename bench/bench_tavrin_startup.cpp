@@ -24,7 +24,7 @@ struct Services {
     SilentShell shell;
     CancelledDialog dialog;
     ProgrammerServices all() {
-        return {messageBox, shell, dialog, [] { return nullptr; }};
+        return {messageBox, shell, dialog, [] { return nullptr; }, [] { return 0; }};
     }
 };
 

@@ -1,6 +1,7 @@
 #include "common/dialogs/QtCommonDialog.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/Shell.h"
+#include "common/printing/Printer.h"
 #include "common/printing/QtPrinter.h"
 #include "programmer/window/Mum.h"
 
@@ -12,7 +13,8 @@ int main(int argc, char** argv) {
     QtShell shell;
     QtCommonDialog dialog;
     Mum window(ProgrammerServices{messageBox, shell, dialog,
-                                  [] { return std::make_unique<QtPrinter>(); }});
+                                  [] { return std::make_unique<QtPrinter>(); },
+                                  [] { return PrinterCount(); }});
     messageBox.setParent(&window);
     dialog.setParent(&window);
     window.show();

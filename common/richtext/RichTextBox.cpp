@@ -325,15 +325,17 @@ bool RichTextBox::LoadFile(const QString& path, int type) {
         return false;
     }
     if (type != 1 && Rtf::isRtf(*bytes)) {
-        replaceWithRtf(*bytes);
+        replaceContent([&](QTextCursor& cursor) { Rtf::read(*bytes, cursor); });
     } else {
-        setText(Cp1252::decode(*bytes));
+        // A file's plain text starts afresh, not in the formatting the caret last had.
+        const QString text = Cp1252::decode(*bytes);
+        replaceContent([&](QTextCursor& cursor) { cursor.insertText(text, QTextCharFormat()); });
     }
     fileName_ = path;
     return true;
 }
 
-void RichTextBox::replaceWithRtf(const QByteArray& rtf) {
+void RichTextBox::replaceContent(const std::function<void(QTextCursor&)>& insert) {
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
@@ -341,7 +343,7 @@ void RichTextBox::replaceWithRtf(const QByteArray& rtf) {
     cursor.setBlockFormat(QTextBlockFormat());
     cursor.setBlockCharFormat(QTextCharFormat());
     cursor.setCharFormat(QTextCharFormat());
-    Rtf::read(rtf, cursor);
+    insert(cursor);
     cursor.endEditBlock();
     placeCaret(0);
     document()->clearUndoRedoStacks();

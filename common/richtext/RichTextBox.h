@@ -152,8 +152,8 @@ private:
     // An empty selection at a document position, with the formatting found there.
     void placeCaret(int position);
     void replaceSelection(const std::function<void(QTextCursor&)>& insert);
-    // Reads the whole content afresh from an RTF document.
-    void replaceWithRtf(const QByteArray& rtf);
+    // Replaces the whole content, starting from default formatting.
+    void replaceContent(const std::function<void(QTextCursor&)>& insert);
     bool emitKey(QKeyEvent* event, void (RichTextBox::*signal)(int&, int&));
     void emitMouse(QMouseEvent* event, Qt::MouseButtons buttons,
                    void (RichTextBox::*signal)(int, int, float, float));

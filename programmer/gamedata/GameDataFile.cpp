@@ -54,8 +54,11 @@ bool GameData::OpenGamFile(CommonDialog& dialog) {
             dialog.InitDir = Settings.Lastfolder;
         }
         dialog.Filter = QStringLiteral("Brelkin game file (*.gam)|*.gam");
-        // The dialog is shared with Save As, whose title would otherwise head this one.
+        // The dialog is shared with Save As and the document commands, whose title, name and
+        // extension would otherwise carry over to this one.
         dialog.DialogTitle.clear();
+        dialog.FileName.clear();
+        dialog.DefaultExt.clear();
         if (!dialog.ShowOpen()) {
             view_.SetStatusPanel(1, QStringLiteral("Welcome to Tavrin"));
             return false;

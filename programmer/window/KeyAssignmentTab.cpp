@@ -1,5 +1,7 @@
 #include "programmer/window/KeyAssignmentTab.h"
 
+#include "programmer/window/DocumentToolIcons.h"
+
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,7 +39,8 @@ KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
     Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setAccessibleName(QStringLiteral("Key-assignment document tools"));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar1->setIconSize(QSize(20, 20));
 
     saveMenu = new QMenu(this);
     saveMenu->setObjectName(QStringLiteral("Toolbar1_Menu3"));
@@ -58,14 +61,7 @@ KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
         button->setText(QString::fromLatin1(entry.caption));
         button->setToolTip(QString::fromLatin1(entry.tip));
         button->setAccessibleName(QString::fromLatin1(entry.tip));
-        if (entry.index >= 11 && entry.index <= 14) {
-            QFont f = button->font();
-            f.setBold(entry.index == 11);
-            f.setItalic(entry.index == 12);
-            f.setUnderline(entry.index == 13);
-            f.setStrikeOut(entry.index == 14);
-            button->setFont(f);
-        }
+        button->setIcon(documentToolIcon(entry.index));
         if (entry.index == 3) {
             button->setMenu(saveMenu);
             button->setPopupMode(QToolButton::MenuButtonPopup);
@@ -90,4 +86,10 @@ void KeyAssignmentTab::setDocumentBox(QWidget* box) {
     // The box takes the place of the stretch below the toolbar.
     delete layout_->takeAt(1);
     layout_->addWidget(box, 1);
+}
+
+void KeyAssignmentTab::setFileName(const QString& name) {
+    // An "&" in a file name is shown, not taken as a shortcut mark.
+    QString shown = name;
+    saveMenuItems[0]->setText(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
 }

@@ -23,6 +23,8 @@ public:
     QToolButton* button(int index) const;
     // Places the document box below the toolbar.
     void setDocumentBox(QWidget* box);
+    // Shows the document's file name as item 1 of the drop-down menu of button 3.
+    void setFileName(const QString& name);
 
     QToolBar* Toolbar1 = nullptr;
     QMenu* saveMenu = nullptr;               // the drop-down menu of button 3

@@ -125,6 +125,9 @@ void Mum::connectControls() {
 
     connect(TemplateText, &RichTextBox::Change, this, &Mum::TemplateText_Change);
     connectRecordCommands();
+    connect(keyAssignmentTab, &KeyAssignmentTab::buttonClicked, this, &Mum::Toolbar1_ButtonClick);
+    connect(keyAssignmentTab, &KeyAssignmentTab::buttonMenuClicked, this,
+            &Mum::Toolbar1_ButtonMenuClick);
 }
 
 void Mum::buildMenus() {

@@ -69,6 +69,13 @@ public:
 
     // Key-assignment document: every change of the box marks it changed.
     void TemplateText_Change() { TextChanged = 1; }
+    void Toolbar1_ButtonClick(int Index);
+    void Toolbar1_ButtonMenuClick(int Index);
+    void NewTextFile();
+    void OpenTextFile();
+    void SaveTextFile();
+    void SaveTextFileAs();
+    void PrintTextFile();
 
     // Start-up and closing.
     void Form_Load();
@@ -182,10 +189,20 @@ private:
     QString pressedButtonNumber() const;
     QString infoCaption(const ButtonRecord& record) const;
 
+    // Key-assignment document helpers.
     void reloadLastDocument();
+    bool keepUnsavedDocument(const QString& before, const QString& notProceeding);
+    bool writeDocument(const QString& path, const QString& title);
+    void rememberDocument();
+    void copyDocumentSelection(bool cut);
+    void pasteIntoDocument();
 
     // Save helpers.
     bool maySave(const QString& emptyTitle, const QString& emptyText);
+    // True when the file at path is read only, after telling the user Save As follows.
+    bool tellReadOnly(const QString& path, const QString& name);
+    // True when nothing is at path, or the user agrees to overwrite it.
+    bool mayOverwrite(const QString& path, const QString& name);
     void saveAndReport();
     void storeEditRecord(const QString& caption, const QString& title, const QString& text);
 

@@ -63,7 +63,7 @@ void Mum::reloadLastDocument() {
     TextFilePath = last;
     TextFileTitle = settings.LastTextFileName;
     settings.LastTextfolder = ProgrammerSettings::FolderOf(TextFilePath);
-    keyAssignmentTab->saveMenuItems[0]->setText(TextFileTitle);
+    keyAssignmentTab->setFileName(TextFileTitle);
 }
 
 bool Mum::Form_QueryUnload() {
@@ -155,19 +155,34 @@ void Mum::mnuSave_Click() {
         mnuFileSaveAs_Click();
         return;
     }
-    if (FileSystem::fileExists(data_.CurrentFilePath) &&
-        FileSystem::isReadOnly(data_.CurrentFilePath)) {
-        messageBox().MsgBox(data_.CurrentFilePath +
-                                QStringLiteral(" is read only. You'll need to save it elsewhere "
-                                               "using the Save As routine. I'll run this for you "
-                                               "now."),
-                            MsgStyle::Information, QStringLiteral("Can't save Read Only file"));
+    if (tellReadOnly(data_.CurrentFilePath, data_.CurrentFilePath)) {
         mnuFileSaveAs_Click();
         return;
     }
     data_.SavePath = data_.CurrentFilePath;
     data_.SaveTitle = withGam(data_.CurrentFileTitle);
     saveAndReport();
+}
+
+bool Mum::tellReadOnly(const QString& path, const QString& name) {
+    if (!FileSystem::fileExists(path) || !FileSystem::isReadOnly(path)) {
+        return false;
+    }
+    messageBox().MsgBox(name + QStringLiteral(" is read only. You'll need to save it elsewhere "
+                                              "using the Save As routine. I'll run this for you "
+                                              "now."),
+                        MsgStyle::Information, QStringLiteral("Can't save Read Only file"));
+    return true;
+}
+
+bool Mum::mayOverwrite(const QString& path, const QString& name) {
+    if (!FileSystem::fileExists(path)) {
+        return true;
+    }
+    const int answer = messageBox().MsgBox(
+        name + QStringLiteral(" already exists. Do you want me to overwrite this file?"),
+        MsgStyle::QuestionYesNo, QStringLiteral("OK to overwrite exisiting file?"));
+    return answer == MsgAnswer::Yes;
 }
 
 void Mum::mnuFileSaveAs_Click() {
@@ -195,10 +210,7 @@ void Mum::mnuFileSaveAs_Click() {
     const QString path =
         endsInGam(dialog.FileName) ? dialog.FileName : dialog.FileName + GamExtension;
     if (FileSystem::fileExists(path)) {
-        const int answer = messageBox().MsgBox(
-            title + QStringLiteral(" already exists. Do you want me to overwrite this file?"),
-            MsgStyle::QuestionYesNo, QStringLiteral("OK to overwrite exisiting file?"));
-        if (answer != MsgAnswer::Yes) {
+        if (!mayOverwrite(path, title)) {
             return;
         }
         if (FileSystem::isReadOnly(path)) {

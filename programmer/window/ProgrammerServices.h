@@ -16,4 +16,6 @@ struct ProgrammerServices {
     CommonDialog& commonDialog;
     // A printer for one print job.
     std::function<std::unique_ptr<Printer>()> makePrinter;
+    // Number of printers the system offers.
+    std::function<int()> printerCount;
 };

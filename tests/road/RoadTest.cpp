@@ -113,7 +113,8 @@ TEST_F(Road, AGameProgrammedInTavrinPrintsAsACardInQuillet) {
     QString gamePath;
     {
         Mum mum(ProgrammerServices{tavrinMessages, shell, tavrinDialogs,
-                                   [] { return std::make_unique<RecordingPrinter>(); }},
+                                   [] { return std::make_unique<RecordingPrinter>(); },
+                                   [] { return 1; }},
                 tavrinFolder.path());
         mum.show();
         nameTheGame(mum, gameName);

@@ -1,6 +1,6 @@
 #include "common/printing/PdfPrinter.h"
 #include "common/printing/PrintRTFWordWrap.h"
-#include "common/printing/tests/PdfText.h"
+#include "tests/support/PdfText.h"
 #include "common/printing/tests/PrintableBox.h"
 
 #include <QImage>

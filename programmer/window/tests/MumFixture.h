@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/printing/PdfPrinter.h"
 #include "programmer/window/ClickLabel.h"
 #include "programmer/window/Mum.h"
 #include "tests/support/RecordingPrinter.h"
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <ostream>
 
@@ -22,6 +24,16 @@
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
+
+// A recording printer whose calls stay readable after the window has let it go.
+class KeptPrinter : public RecordingPrinter {
+public:
+    explicit KeptPrinter(std::vector<Call>& keep) : keep_(keep) {}
+    ~KeptPrinter() override { keep_ = calls(); }
+
+private:
+    std::vector<Call>& keep_;
+};
 
 // A main window on a temporary program folder with scripted message boxes, and the clicks a
 // user makes on it.
@@ -31,9 +43,10 @@ public:
 
     void startWindow() {
         window.reset();
-        window = std::make_unique<Mum>(
-            ProgrammerServices{messages, shell, dialogs, [this] { return makePrinter(); }},
-            folder.path());
+        window = std::make_unique<Mum>(ProgrammerServices{messages, shell, dialogs,
+                                                          [this] { return makePrinter(); },
+                                                          [this] { return printerCount; }},
+                                       folder.path());
         // Laid out and shown, so that clicks land on buttons of their real size.
         window->show();
     }
@@ -81,13 +94,21 @@ public:
     }
 
     std::unique_ptr<Printer> makePrinter() {
-        auto printer = std::make_unique<RecordingPrinter>();
+        if (!pdfPath.isEmpty()) {
+            return std::make_unique<PdfPrinter>(pdfPath);
+        }
+        auto printer = std::make_unique<KeptPrinter>(printed.emplace_back());
+        printer->setAvailable(printerStarts);
         printers.push_back(printer.get());
         return printer;
     }
 
     QTemporaryDir folder;
     std::vector<RecordingPrinter*> printers; // every printer handed out, owned by its user
+    std::deque<std::vector<RecordingPrinter::Call>> printed; // calls of every printer handed out
+    int printerCount = 1;                                    // printers the system offers
+    bool printerStarts = true;                               // false: every job fails to start
+    QString pdfPath; // when set, jobs are written to this PDF file
     ScriptedMessageBox messages;
     RecordingShell shell;
     ScriptedCommonDialog dialogs;

@@ -1,4 +1,4 @@
-#include "common/printing/tests/PdfText.h"
+#include "tests/support/PdfText.h"
 
 #include <algorithm>
 
