@@ -10,6 +10,7 @@
 #include <array>
 
 class CardPictureBox;
+class QImage;
 class QLabel;
 class QScrollBar;
 class RichTextBox;
@@ -86,6 +87,16 @@ public:
     void mnuViewRefresh_Click();
     void mnuImageVisible_Click();
 
+    // Format menu, box-size dialog and capture.
+    void mnuFormatBIU_Click(int Index);
+    void mnuFormatFC_Click(int Index);
+    void DoTheFonts();
+    void GetCustomColour();
+    void mnuEditTextBoxSize_Click();
+    void mnuCaptureAsBitmap_Click();
+    // The card as it is shown, at its full size in card pixels.
+    QImage CaptureLayout();
+
     // Screen twips per pixel, the unit printing converts with.
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
@@ -104,6 +115,7 @@ protected:
 private:
     void buildControls();
     void connectMenus();
+    void connectFormatViewMenus();
     // Shows "&View" and hides "Forma&t" (a game file), or the other way round (a template).
     void showTextMenus(bool viewMenu);
     void applyLayoutFile(const QString& path);
