@@ -1,6 +1,8 @@
-// Quillet: opening a full game file and rebuilding every box, and the start-up until the
-// window is shown with the most recent file loaded, beside a bare Qt window's start-up.
+// Quillet: opening a full game file and rebuilding every box, the start-up until the window is
+// shown with the most recent file loaded, beside a bare Qt window's start-up, and capturing the
+// full card into a bitmap file.
 #include "bench/BenchMain.h"
+#include "card_editor/window/CardPictureBox.h"
 #include "card_editor/window/FrmTemplate.h"
 #include "common/dialogs/QtCommonDialog.h"
 #include "common/platform/FileSystem.h"
@@ -14,7 +16,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -92,6 +96,24 @@ void BM_QuilletStartupWithRecentFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_QuilletStartupWithRecentFile)->Unit(benchmark::kMillisecond);
+
+void BM_CaptureCardToBitmap(benchmark::State& state) {
+    ProgramFolder folder;
+    Services services;
+    FrmTemplate window(services.get(), folder.dir.path());
+    // A view larger than the card, so that the card can be captured.
+    window.resize(900, 800 + window.menuBar()->sizeHint().height());
+    window.show();
+    QApplication::processEvents();
+    const QString bitmap = FileSystem::joinPath(folder.dir.path(), "Images/A full game.bmp");
+    for (auto _ : state) {
+        window.mnuCaptureAsBitmap_Click();
+    }
+    if (QImage(bitmap).size() != window.BackgroundImage().size()) {
+        state.SkipWithError("the card was not captured");
+    }
+}
+BENCHMARK(BM_CaptureCardToBitmap)->Unit(benchmark::kMillisecond);
 
 void BM_BareQtWindowStartup(benchmark::State& state) {
     for (auto _ : state) {

@@ -26,10 +26,13 @@ QString path(const QString& programFolder, const QString& gameName) {
 }
 
 bool write(const QImage& image, const QString& path, QString* error) {
-    // Three bytes a pixel, no alpha, and the pixel size the card has in its own coordinates.
-    QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    // No alpha, so the bitmap holds three bytes a pixel, and the pixel size the card has in
+    // its own coordinates.
+    QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     rgb.setDevicePixelRatio(1.0);
     QByteArray bytes;
+    constexpr qsizetype HeaderSize = 54;
+    bytes.reserve(HeaderSize + qsizetype(rgb.height()) * ((rgb.width() * 3 + 3) & ~3));
     QBuffer buffer(&bytes);
     if (rgb.isNull() || !buffer.open(QIODevice::WriteOnly) || !rgb.save(&buffer, "BMP")) {
         if (error != nullptr) {
