@@ -61,6 +61,13 @@ void FrmTextBoxSize::buildControls() {
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
 
+    // Tab walks the four fields first, then the buttons.
+    const QList<QWidget*> tabOrder = {Text1[0],    Text1[1],    Text1[2],    Text1[3],
+                                      Command1[0], Command1[1], Command2[0], Command2[1],
+                                      Command2[2], Command2[3]};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
     for (QWidget* control : findChildren<QWidget*>()) {
         control->installEventFilter(this);
     }

@@ -10,7 +10,7 @@ namespace {
 
 class TextBoxSizeTest : public CardUserFixture {
 protected:
-    enum class Close { Enter, Esc, Cancel, CloseBox };
+    enum class Close { Enter, EnterOnApply, Esc, Cancel, CloseBox };
 
     // Opens "Edit textbo&x size" on a box, types the fields that are given, and closes the
     // dialog as a user would.
@@ -22,15 +22,24 @@ protected:
                 shownRestore << b->text();
             }
             focusAtStart = d.focusWidget() == d.Text1[0];
+            // Tab walks the fields in order, each one's text selected on arrival.
             for (int i = 0; i < 4; ++i) {
+                QApplication::processEvents();
+                EXPECT_EQ(d.focusWidget(), d.Text1[i]);
+                EXPECT_EQ(d.Text1[i]->selectedText(), d.Text1[i]->text());
                 if (typed[i]) {
                     QTest::keyClick(d.Text1[i], Qt::Key_A, Qt::ControlModifier);
                     QTest::keyClicks(d.Text1[i], *typed[i]);
                 }
+                QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
             }
+            EXPECT_EQ(d.focusWidget(), d.Command1[0]);
             switch (how) {
             case Close::Enter:
                 QTest::keyClick(d.Text1[3], Qt::Key_Return);
+                break;
+            case Close::EnterOnApply:
+                QTest::keyClick(d.focusWidget(), Qt::Key_Return);
                 break;
             case Close::Esc:
                 QTest::keyClick(d.Text1[1], Qt::Key_Escape);
@@ -68,7 +77,7 @@ TEST_F(TextBoxSizeTest, TypedValuesApplyOnlyOnEnter) {
         {"clamped", {"-5", "-1", "12", "0"}, Close::Enter, QRect(10, 10, 40, 20)},
         {"smallest", {"0", "0", "40", "20"}, Close::Enter, QRect(0, 0, 40, 20)},
         {"leading numbers", {"12.7", "abc", "15px", {}}, Close::Enter, QRect(0, 12, 40, 29)},
-        {"off the card", {"5000", "4000", {}, {}}, Close::Enter, QRect(4000, 5000, 69, 29)},
+        {"off the card", {"5000", "4000", {}, {}}, Close::EnterOnApply, QRect(4000, 5000, 69, 29)},
         {"Esc", {"1", "2", "300", "300"}, Close::Esc, start},
         {"Cancel", {"1", "2", "300", "300"}, Close::Cancel, start},
         {"close box", {"1", "2", "300", "300"}, Close::CloseBox, start},
