@@ -71,6 +71,9 @@ TEST_F(CaptureTest, TheBitmapShowsTheCardAsShown) {
     QPalette red = box(5).palette();
     red.setColor(QPalette::Base, QColor(200, 30, 40));
     box(5).setPalette(red);
+    QPixmap green(8, 8);
+    green.fill(QColor(20, 180, 60));
+    window->Image1().setPixmap(green);
     capture();
 
     const QByteArray bytes = *FileSystem::readFile(imagesFile("capture.bmp"));
@@ -85,7 +88,9 @@ TEST_F(CaptureTest, TheBitmapShowsTheCardAsShown) {
     // Outside the boxes the card picture shows.
     const QImage card = window->BackgroundImage().picture().toImage();
     EXPECT_EQ(shot.pixelColor(3, 3), card.pixelColor(3, 3));
-    // A hidden movable picture is not in the bitmap; nothing is left in the capture box.
+    // The movable picture shows where no box lies over it.
+    EXPECT_EQ(shot.pixelColor(window->Image1().geometry().center()), QColor(20, 180, 60));
+    // Nothing is left in the capture box afterwards.
     EXPECT_TRUE(window->findChild<QLabel*>("PicCapture")->pixmap().isNull());
 }
 
