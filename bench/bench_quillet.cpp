@@ -1,7 +1,8 @@
 // Quillet: opening a full game file and rebuilding every box, and the start-up until the
 // window is shown with the most recent file loaded, beside a bare Qt window's start-up. Then
 // the grid: snapping and resizing all 35 boxes, drawing the grid twice over the card, and one
-// mouse move of a drag, which must follow the pointer without lag.
+// mouse move of a drag, which must follow the pointer without lag. Last, capturing the full
+// card into a bitmap file.
 #include "bench/BenchMain.h"
 #include "card_editor/window/CardGrid.h"
 #include "card_editor/window/CardPictureBox.h"
@@ -19,8 +20,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -100,6 +103,24 @@ void BM_QuilletStartupWithRecentFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_QuilletStartupWithRecentFile)->Unit(benchmark::kMillisecond);
+
+void BM_CaptureCardToBitmap(benchmark::State& state) {
+    ProgramFolder folder;
+    Services services;
+    FrmTemplate window(services.get(), folder.dir.path());
+    // A view larger than the card, so that the card can be captured.
+    window.resize(900, 800 + window.menuBar()->sizeHint().height());
+    window.show();
+    QApplication::processEvents();
+    const QString bitmap = FileSystem::joinPath(folder.dir.path(), "Images/A full game.bmp");
+    for (auto _ : state) {
+        window.mnuCaptureAsBitmap_Click();
+    }
+    if (QImage(bitmap).size() != window.BackgroundImage().size()) {
+        state.SkipWithError("the card was not captured");
+    }
+}
+BENCHMARK(BM_CaptureCardToBitmap)->Unit(benchmark::kMillisecond);
 
 void BM_BareQtWindowStartup(benchmark::State& state) {
     for (auto _ : state) {

@@ -64,6 +64,11 @@ struct CardDocument {
     qint16 TBLastLeft = -1;
     qint16 TBLastWidth = -1;
     qint16 TBLastHeight = -1;
+    // The rectangle handed to the box-size dialog and back.
+    qint16 TBTop = 0;
+    qint16 TBLeft = 0;
+    qint16 TBWidth = 0;
+    qint16 TBHeight = 0;
 
     QString TemplateName;
 

@@ -140,13 +140,7 @@ void FrmTemplate::connectMenus() {
             &FrmTemplate::mnuSaveTBposnsAsDefault_Click);
     connect(menus_.mnuTBRestoreOriginal, &QAction::triggered, this,
             &FrmTemplate::mnuTBRestoreOriginal_Click);
-    for (int m = 0; m < ModeCount; ++m) {
-        connect(menus_.mnuViewCaptions[m], &QAction::triggered, this,
-                [this, m] { mnuViewCaptions_Click(m); });
-    }
-    connect(menus_.mnuViewShowAll, &QAction::triggered, this, &FrmTemplate::mnuViewShowAll_Click);
-    connect(menus_.mnuViewNoRepeat, &QAction::triggered, this, &FrmTemplate::mnuViewNoRepeat_Click);
-    connect(menus_.mnuViewRefresh, &QAction::triggered, this, &FrmTemplate::mnuViewRefresh_Click);
+    connectFormatViewMenus();
     connect(menus_.mnuImageVisible, &QAction::triggered, this, &FrmTemplate::mnuImageVisible_Click);
     connect(menus_.mnuEditPreferences, &QAction::triggered, this,
             &FrmTemplate::mnuEditPreferences_Click);
@@ -357,24 +351,6 @@ void FrmTemplate::ShowAll() {
 
 void FrmTemplate::SetTitleBox(const QString& title) {
     BoxContent::SetTitle(doc_, RTFbtn(TitleBox), title);
-}
-
-void FrmTemplate::mnuViewCaptions_Click(int) {
-    // The menu inverts the item's check mark itself.
-    RefreshTemplate();
-}
-
-void FrmTemplate::mnuViewShowAll_Click() {
-    ShowAll();
-}
-
-void FrmTemplate::mnuViewNoRepeat_Click() {
-    RefreshTemplate();
-}
-
-void FrmTemplate::mnuViewRefresh_Click() {
-    SetTitleBox(RTFbtn(TitleBox).Text());
-    RefreshTemplate();
 }
 
 void FrmTemplate::mnuImageVisible_Click() {

@@ -12,6 +12,7 @@
 
 class CardPictureBox;
 class MovablePicture;
+class QImage;
 class QLabel;
 class QScrollBar;
 class RichTextBox;
@@ -109,6 +110,16 @@ public:
     void mnuHelpTopics_Click();
     void mnuHelpAbout_Click();
 
+    // Format menu, box-size dialog and capture.
+    void mnuFormatBIU_Click(int Index);
+    void mnuFormatFC_Click(int Index);
+    void DoTheFonts();
+    void GetCustomColour();
+    void mnuEditTextBoxSize_Click();
+    void mnuCaptureAsBitmap_Click();
+    // The card as it is shown, at its full size in card pixels.
+    QImage CaptureLayout();
+
     // Screen twips per pixel, the unit printing converts with.
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
@@ -162,6 +173,7 @@ private:
     void buildControls();
     void connectMenus();
     void connectImageMenu();
+    void connectFormatViewMenus();
     // Shows "&View" and hides "Forma&t" (a game file), or the other way round (a template).
     void showTextMenus(bool viewMenu);
     void applyLayoutFile(const QString& path);

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 
 namespace {
 
@@ -68,6 +70,11 @@ bool QtCommonDialog::showFile(bool save) {
 
 bool QtCommonDialog::ShowFont() {
     QFont initial(FontName);
+    // A face the machine knows only by another name ("Arial" standing for a metric twin) is
+    // shown as the face that stands in; the dialog's list holds no aliases.
+    if (!FontName.isEmpty() && !QFontDatabase::hasFamily(FontName)) {
+        initial.setFamily(QFontInfo(initial).family());
+    }
     if (FontSize > 0) {
         initial.setPointSizeF(FontSize);
     }

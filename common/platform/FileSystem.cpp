@@ -71,7 +71,7 @@ std::optional<QByteArray> readFile(const QString& path) {
     return bytes;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error, InPlace inPlace) {
     const auto fail = [error](const QString& why) {
         if (error != nullptr) {
             *error = why;
@@ -90,6 +90,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
         return fail(QStringLiteral("The file is read-only"));
     }
     QSaveFile file(path);
+    file.setDirectWriteFallback(inPlace == InPlace::WhenNoTemporaryFile);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(file.errorString());
     }

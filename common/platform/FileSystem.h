@@ -25,10 +25,15 @@ bool deleteFile(const QString& path);
 // refused, so a read never waits for an end that does not come.
 std::optional<QByteArray> readFile(const QString& path);
 
+// Where a folder cannot take a temporary file: fail, or write over the file itself.
+enum class InPlace { Never, WhenNoTemporaryFile };
+
 // Replaces the file with bytes only when all of them were written (temporary file and rename);
 // false on any failure, the old file then untouched, and error (when given) says why. Only a
-// regular file that is not read-only is replaced.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// regular file that is not read-only is replaced. With InPlace::WhenNoTemporaryFile a folder
+// that refuses new files still has its file written over, without that guarantee.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                 InPlace inPlace = InPlace::Never);
 
 QString programFolder(); // folder of the running executable
 

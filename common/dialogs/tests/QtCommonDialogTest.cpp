@@ -153,6 +153,18 @@ TEST_F(QtCommonDialogTest, FontAndColourChoicesComeBack) {
         EXPECT_TRUE(dialog.FontItalic);
     }
     {
+        // "Arial" opens at the face that stands for it here, not at the dialog's default.
+        QFont preset;
+        ModalAnswer<QFontDialog> answer([&](QFontDialog* shown) {
+            preset = shown->currentFont();
+            static_cast<QDialog*>(shown)->accept();
+        });
+        dialog.FontName = "Arial";
+        ASSERT_TRUE(dialog.ShowFont());
+        EXPECT_EQ(preset.family(), family);
+        EXPECT_EQ(dialog.FontName, family);
+    }
+    {
         QColor startedWith;
         ModalAnswer<QColorDialog> answer([&](QColorDialog* shown) {
             startedWith = shown->currentColor();

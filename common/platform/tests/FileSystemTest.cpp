@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,6 +78,37 @@ TEST(FileSystem, ReplacingAFileKeepsItsPermissions) {
     ASSERT_TRUE(QFile::setPermissions(file, permissions));
     ASSERT_TRUE(FileSystem::replaceFile(file, "x"));
     EXPECT_EQ(QFile::permissions(file) & 0x7077, permissions);
+}
+
+TEST(FileSystem, WritesInPlaceOnlyWhenAskedAndNoTemporaryFileFits) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("Images");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + "/capture.bmp";
+    ASSERT_TRUE(FileSystem::replaceFile(file, "old"));
+    // Root passes every permission test, so the writes run as an ordinary user.
+    const uid_t nobody = 65534;
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        ASSERT_EQ(chown(QFile::encodeName(file).constData(), nobody, nobody), 0);
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    if (asRoot) {
+        ASSERT_EQ(seteuid(nobody), 0);
+    }
+    const bool atomic = FileSystem::replaceFile(file, "new");
+    const std::optional<QByteArray> afterAtomic = FileSystem::readFile(file);
+    const bool inPlace =
+        FileSystem::replaceFile(file, "new", nullptr, FileSystem::InPlace::WhenNoTemporaryFile);
+    if (asRoot) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_FALSE(atomic);
+    EXPECT_EQ(afterAtomic, QByteArray("old"));
+    EXPECT_TRUE(inPlace);
+    EXPECT_EQ(FileSystem::readFile(file), QByteArray("new"));
 }
 
 TEST(FileSystem, JoinsWithOneSeparator) {
