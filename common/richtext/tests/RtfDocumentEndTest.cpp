@@ -100,11 +100,3 @@ TEST(RtfDocumentEnd, BoxKeepsTrailingEmptyLinesThroughSaveAndLoad) {
         EXPECT_EQ(loaded.Text(), QString::fromLatin1(text));
     }
 }
-
-TEST(RtfDocumentEnd, PastedRtfKeepsItsParagraphMarks) {
-    RichTextBox box;
-    box.setText(QStringLiteral("ab"));
-    box.setSelStart(1);
-    box.setSelRTF(richEdit("x\\par "));
-    EXPECT_EQ(box.Text(), QStringLiteral("ax\r\nb"));
-}

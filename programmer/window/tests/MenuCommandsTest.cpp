@@ -1,14 +1,11 @@
 #include "programmer/window/tests/MumFixture.h"
 
-#include "common/platform/HelpWindow.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextBrowser>
 
 namespace {
 
@@ -89,24 +86,3 @@ TEST_F(MenuCommands, HelpOpensTheHelpFileAndQuilletStartsOnlyWhenPresent) {
 }
 
 } // namespace
-
-// The shipped help file shows its text in the help window from the Help menu.
-TEST(TavrinHelp, HelpTopicsShowsTheShippedHelpText) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRIN_SOURCE_DIR "/data/files/Tavrin.hlp"),
-                            folder.filePath("Tavrin.hlp")));
-    ScriptedMessageBox messages;
-    ScriptedCommonDialog dialogs;
-    QtShell shell;
-    Mum window(ProgrammerServices{messages, shell, dialogs, [] { return nullptr; }}, folder.path());
-    window.show();
-    window.mnuHelpTopics->trigger();
-    HelpWindow* help = shell.helpWindow();
-    ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
-    EXPECT_EQ(help->windowTitle(), "Tavrin help");
-    EXPECT_TRUE(help->browser()->toPlainText().contains("Tavrin programs the 28 buttons"));
-    EXPECT_TRUE(help->browser()->isVisible());
-    // The window stays usable beside it.
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}

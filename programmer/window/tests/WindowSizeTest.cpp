@@ -1,7 +1,5 @@
 #include "programmer/window/tests/MumFixture.h"
 
-#include "programmer/window/ControllerPicture.h"
-
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -114,26 +112,6 @@ TEST_F(WindowSize, TinyWindowScrollsToEveryControl) {
         QApplication::processEvents();
         const QRect seen(control->mapTo(scroll->viewport(), QPoint(0, 0)), control->size());
         EXPECT_TRUE(scroll->viewport()->rect().contains(seen));
-    }
-}
-
-TEST_F(WindowSize, PictureScalesWithTheRoomItGets) {
-    auto* picture = window->picture;
-    struct Case {
-        QSize size;
-        double scale;
-    };
-    const Case cases[] = {{{640, 712}, 1.0},
-                          {{900, 900}, 1.0},
-                          {{480, 712}, 0.75},
-                          {{640, 534}, 0.75},
-                          {{200, 200}, ControllerPicture::MinimumScale}};
-    for (const Case& c : cases) {
-        picture->resize(c.size);
-        EXPECT_DOUBLE_EQ(picture->scale(), c.scale);
-        // The button labels keep their places on the drawing.
-        const QRect label = picture->buttonLabel(0)->geometry();
-        EXPECT_NEAR(label.width(), 26 * c.scale, 1.0);
     }
 }
 
