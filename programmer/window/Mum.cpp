@@ -246,12 +246,11 @@ void Mum::buildCentre() {
 
 QSize Mum::sizeHint() const {
     // The scroll area would offer only a small part of what the window holds.
-    const QWidget* centre =
-        centralWidget() ? static_cast<QScrollArea*>(centralWidget())->widget() : nullptr;
-    if (centre == nullptr) {
+    const auto* scroll = qobject_cast<const QScrollArea*>(centralWidget());
+    if (scroll == nullptr || scroll->widget() == nullptr) {
         return QMainWindow::sizeHint();
     }
-    return centre->sizeHint() +
+    return scroll->widget()->sizeHint() +
            QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
