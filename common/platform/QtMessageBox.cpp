@@ -2,8 +2,10 @@
 
 #include "common/platform/MessageBoxLook.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMainWindow>
 
 namespace {
 
@@ -32,11 +34,44 @@ protected:
     }
 };
 
+// The program's main window: a shown one first, else one not shown yet.
+QMainWindow* mainWindow() {
+    QMainWindow* notShownYet = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<QMainWindow*>(widget);
+        if (window == nullptr) {
+            continue;
+        }
+        if (window->isVisible()) {
+            return window;
+        }
+        if (notShownYet == nullptr && !window->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+            notShownYet = window;
+        }
+    }
+    return notShownYet;
+}
+
 } // namespace
+
+QWidget* QtMessageBox::owner() const {
+    if (parent_ != nullptr) {
+        return parent_->window();
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return mainWindow();
+}
 
 int QtMessageBox::MsgBox(const QString& text, int style, const QString& title) {
     const MessageBoxLook look = messageBoxLook(style);
-    AnswerBox box(parent_);
+    QWidget* parent = owner();
+    if (parent != nullptr && !parent->isVisible() &&
+        !parent->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        parent->show(); // start-up is not over, but the user is asked something now
+    }
+    AnswerBox box(parent);
     box.setWindowTitle(title);
     // Messages carry file and game names; a "<" in one must not turn the text into HTML.
     box.setTextFormat(Qt::PlainText);

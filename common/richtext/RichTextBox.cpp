@@ -123,7 +123,7 @@ QByteArray RichTextBox::SelRTF() const {
 
 void RichTextBox::setSelRTF(const QByteArray& rtf) {
     if (Rtf::isRtf(rtf)) {
-        replaceSelection([&](QTextCursor& cursor) { Rtf::read(rtf, cursor); });
+        replaceSelection([&](QTextCursor& cursor) { Rtf::insert(rtf, cursor); });
     } else {
         setSelText(Cp1252::decode(rtf));
     }

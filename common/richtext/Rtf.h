@@ -11,12 +11,20 @@ namespace Rtf {
 // True when the data starts (after blanks) with an RTF group "{\rtf".
 bool isRtf(const QByteArray& data);
 
-// Inserts what can be read of an RTF document at the cursor. Never fails: whatever the input,
-// the cursor's document gets the text that could be read.
+// Reads an RTF document, as a file is loaded, at the cursor: the paragraph mark of the last
+// paragraph closes it rather than opening an empty one. Never fails: whatever the input, the
+// cursor's document gets the text that could be read.
 void read(const QByteArray& rtf, QTextCursor& cursor);
 
+// Inserts an RTF document into text at the cursor (a paste): every paragraph mark, the last
+// one included, breaks the text there.
+void insert(const QByteArray& rtf, QTextCursor& cursor);
+
+// The whole document as an RTF file, every paragraph ended by its mark.
+QByteArray write(const QTextDocument& document);
+
 // The part [from, to) of the document (document positions; to -1 means the end) as an RTF
-// document.
-QByteArray write(const QTextDocument& document, int from = 0, int to = -1);
+// document, for a selection: a paragraph mark only where the part holds the paragraph's end.
+QByteArray write(const QTextDocument& document, int from, int to);
 
 } // namespace Rtf

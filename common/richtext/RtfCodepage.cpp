@@ -1,6 +1,7 @@
 #include "common/richtext/RtfCodepage.h"
 
 #include "common/platform/Cp1252.h"
+#include "common/richtext/RtfSymbolFonts.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ namespace RtfCodepage {
 int ofCharset(int charset, int documentCodepage) {
     switch (charset) {
     case 0: // ANSI
-    case 2: // symbol fonts: their bytes are taken as they are
+    case 2: // symbol fonts: their names are ANSI; their text goes by the font (RtfSymbolFonts)
         return kWindows1252;
     case 77: // Macintosh
         return 10000;
@@ -72,6 +73,9 @@ int ofCharset(int charset, int documentCodepage) {
 } // namespace RtfCodepage
 
 QString RtfDecoder::decode(QByteArrayView bytes, int codepage) {
+    if (RtfSymbolFonts::isSymbolCodepage(codepage)) {
+        return RtfSymbolFonts::decode(bytes, codepage);
+    }
     if (codepage != RtfCodepage::kWindows1252) {
         if (QStringDecoder* decoder = decoderFor(codepage)) {
             QString text = decoder->decode(bytes);

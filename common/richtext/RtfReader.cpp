@@ -1,6 +1,7 @@
 #include "common/richtext/RtfReader.h"
 
 #include "common/richtext/RtfControlWords.h"
+#include "common/richtext/RtfSymbolFonts.h"
 
 #include <QTextBlock>
 
@@ -20,8 +21,8 @@ bool isOn(const RtfLexer::Token& token) {
 
 } // namespace
 
-RtfReader::RtfReader(QTextCursor& cursor)
-    : cursor_(cursor), fonts_(decoder_), groups_(1), run_(decoder_) {}
+RtfReader::RtfReader(QTextCursor& cursor, LastMark lastMark)
+    : cursor_(cursor), fonts_(decoder_), groups_(1), run_(decoder_), lastMark_(lastMark) {}
 
 void RtfReader::read(std::string_view rtf) {
     cursor_.beginEditBlock();
@@ -281,7 +282,13 @@ void RtfReader::unicodeWord(const RtfLexer::Token& token, RtfControlWords::Actio
         return;
     }
     // Negative values are how RTF writes characters above 32767.
-    character(static_cast<char16_t>(token.param));
+    auto ch = static_cast<char16_t>(token.param);
+    // Symbol fonts' own characters sit at U+F0xx; they show what their byte shows.
+    if (ch >= 0xF020 && ch <= 0xF0FF && group().dest == Destination::Text &&
+        RtfSymbolFonts::isSymbolCodepage(codepage())) {
+        ch = RtfSymbolFonts::toUnicode(static_cast<unsigned char>(ch & 0xFF), codepage());
+    }
+    character(ch);
     fallbackLeft_ = group().unicodeSkip;
 }
 
@@ -365,6 +372,7 @@ void RtfReader::setAlignment(Qt::Alignment align) {
 }
 
 void RtfReader::beginRun() {
+    insertPendingBreak();
     if (!(runChars_ == group().chars)) {
         endRun();
         runChars_ = group().chars;
@@ -388,6 +396,7 @@ void RtfReader::paragraphBreak() {
         return;
     }
     endRun();
+    insertPendingBreak();
     if (alignmentGiven_) {
         QTextBlockFormat format = cursor_.blockFormat();
         format.setAlignment(group().align);
@@ -397,15 +406,28 @@ void RtfReader::paragraphBreak() {
         // An empty line is as high as its font.
         cursor_.setBlockCharFormat(formatOf(group().chars));
     }
-    // What follows the cursor in the block it splits keeps that block's paragraph format.
-    cursor_.insertBlock(hostBlockFormat_);
-    blockIsOurs_ = true;
+    breakPending_ = true;
     contentSinceBreak_ = false;
     lastAlign_ = group().align;
 }
 
+void RtfReader::insertPendingBreak() {
+    if (!breakPending_) {
+        return;
+    }
+    breakPending_ = false;
+    // What follows the cursor in the block it splits keeps that block's paragraph format.
+    cursor_.insertBlock(hostBlockFormat_);
+    blockIsOurs_ = true;
+}
+
 void RtfReader::finish() {
     endRun();
+    if (breakPending_ && lastMark_ == LastMark::ClosesParagraph) {
+        breakPending_ = false;
+        return; // the last paragraph got its format from its own mark
+    }
+    insertPendingBreak();
     // The last paragraph has no \par of its own; it keeps its format only where it is a whole
     // paragraph, not when it ends inside one that was already there.
     if (alignmentGiven_ && blockIsOurs_ && cursor_.atBlockEnd()) {

@@ -18,7 +18,11 @@
 // time linear in their length, with memory bounded by it, having inserted what it could read.
 class RtfReader {
 public:
-    explicit RtfReader(QTextCursor& cursor);
+    // A whole document's last paragraph mark closes its paragraph; RTF inserted into text keeps
+    // every mark, so that what follows it starts a paragraph of its own.
+    enum class LastMark { ClosesParagraph, StartsParagraph };
+
+    RtfReader(QTextCursor& cursor, LastMark lastMark);
 
     void read(std::string_view rtf);
 
@@ -63,6 +67,7 @@ private:
     void beginRun();
     void endRun();
     void paragraphBreak();
+    void insertPendingBreak();
     void finish();
 
     int codepage() const;
@@ -89,4 +94,7 @@ private:
     Qt::Alignment lastAlign_ = Qt::AlignLeft;
     bool blockIsOurs_ = false; // the cursor's block begins with what was read
     bool contentSinceBreak_ = false;
+    // A \par waits until something follows it, so that the last one can close the document.
+    bool breakPending_ = false;
+    LastMark lastMark_;
 };

@@ -1,6 +1,7 @@
 #include "common/richtext/RtfTables.h"
 
 #include "common/richtext/RtfCodepage.h"
+#include "common/richtext/RtfSymbolFonts.h"
 
 #include <algorithm>
 
@@ -33,7 +34,11 @@ void RtfFontTable::endEntry() {
     }
     const QString family = name_.take().trimmed();
     if (id_ >= 0 && !family.isEmpty()) {
-        fonts_.insert(id_, Font{family, charset_, codepage_});
+        int codepage = codepage_;
+        if (codepage <= 0 && charset_ == kSymbolCharset) {
+            codepage = RtfSymbolFonts::codepageOf(family);
+        }
+        fonts_.insert(id_, Font{family, charset_, codepage});
     }
     // Text after the ";" belongs to no font until the next \f.
     id_ = -1;

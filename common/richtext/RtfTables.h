@@ -33,6 +33,8 @@ public:
     int codepage(int id, int documentCodepage) const;
 
 private:
+    static constexpr int kSymbolCharset = 2;
+
     struct Font {
         QString family;
         int charset = -1;

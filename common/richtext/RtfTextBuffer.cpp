@@ -6,7 +6,7 @@ namespace {
 
 bool isDocumentText(char16_t ch) {
     if (ch < 0x20) {
-        return ch == u'\t';
+        return ch == u'\t' || ch == u'\v'; // the control keeps a vertical tab as text
     }
     // Paragraph breaks come only from \par; frame marks belong to the document's structure.
     return ch != 0x2029 && ch != 0xFDD0 && ch != 0xFDD1;

@@ -20,7 +20,7 @@ public:
     bool isEmpty() const { return bytes_.isEmpty() && text_.isEmpty(); }
 
     // The text so far, without the characters a document cannot hold as text (controls other
-    // than tab, paragraph and frame marks); the buffer is empty afterwards.
+    // than tab and vertical tab, paragraph and frame marks); the buffer is empty afterwards.
     QString take();
 
 private:

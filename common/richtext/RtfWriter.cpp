@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-RtfWriter::RtfWriter(const QTextDocument& document)
-    : document_(document), documentFont_(document.defaultFont()) {}
+RtfWriter::RtfWriter(const QTextDocument& document, LastMark lastMark)
+    : document_(document), lastMark_(lastMark), documentFont_(document.defaultFont()) {}
 
 QByteArray RtfWriter::write(int from, int to) {
     const int last = document_.characterCount() - 1;
@@ -66,8 +66,10 @@ void RtfWriter::paragraph(const QTextBlock& block, int from, int to, bool first)
         appendText(body_, QStringView(text).mid(start - fragment.position(), end - start),
                    TextKind::Body);
     }
-    // The block's separator sits after its text.
-    if (block.position() + block.length() - 1 < to) {
+    // The block's separator sits after its text; the document's last block has none, but a
+    // file still closes it.
+    const bool lastOfFile = lastMark_ == LastMark::Written && !block.next().isValid();
+    if (block.position() + block.length() - 1 < to || lastOfFile) {
         controlWord("\\par");
         body_.append("\r\n");
         delimit_ = false;
@@ -128,7 +130,9 @@ void RtfWriter::appendText(QByteArray& out, QStringView text, TextKind kind) {
             delimit_ = true;
             continue;
         }
-        if (kind == TextKind::Body && (ch < 0x20 || ch == 0x2029 || ch == 0xFDD0 || ch == 0xFDD1)) {
+        // A vertical tab is text (the control keeps it), written as its byte.
+        if (kind == TextKind::Body &&
+            ((ch < 0x20 && ch != u'\v') || ch == 0x2029 || ch == 0xFDD0 || ch == 0xFDD1)) {
             continue; // no text a reader would keep
         }
         if (ch == u'\\' || ch == u'{' || ch == u'}') {

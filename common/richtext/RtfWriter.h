@@ -19,7 +19,11 @@ class QTextDocument;
 // alignment, formatting as it changes, Windows-1252 bytes as \'hh and the rest as \uN?.
 class RtfWriter {
 public:
-    explicit RtfWriter(const QTextDocument& document);
+    // A file ends its last paragraph with a mark as it does every other; a selection's part
+    // has one only where it holds a paragraph's end.
+    enum class LastMark { Written, Omitted };
+
+    RtfWriter(const QTextDocument& document, LastMark lastMark);
 
     // [from, to) in document positions; to -1 means the end.
     QByteArray write(int from, int to);
@@ -37,6 +41,7 @@ private:
     QByteArray header();
 
     const QTextDocument& document_;
+    LastMark lastMark_;
     QFont documentFont_;
     QByteArray body_;
     bool delimit_ = false; // the last control word needs a space before plain text

@@ -6,6 +6,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int pictureWidth = 640;
@@ -162,7 +165,7 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
     }
     setObjectName(QStringLiteral("ControllerPicture"));
     setAccessibleName(QStringLiteral("Picture of the Brelkin controller"));
-    setFixedSize(pictureWidth, pictureHeight);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
     QFont numberFont = font();
     numberFont.setBold(true);
@@ -180,8 +183,8 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         number->setAlignment(Qt::AlignCenter);
         number->setFont(numberFont);
         number->setForeColor(Qt::white);
-        number->setGeometry(place.centre.x() - buttonRadius, place.centre.y() - buttonRadius,
-                            2 * buttonRadius, 2 * buttonRadius);
+        this->place(number, QRect(place.centre.x() - buttonRadius, place.centre.y() - buttonRadius,
+                                  2 * buttonRadius, 2 * buttonRadius));
         number->setCursor(Qt::PointingHandCursor);
         connect(number, &ClickLabel::clicked, this, [this, i] { emit buttonClicked(i); });
         buttons_[static_cast<std::size_t>(i)] = number;
@@ -193,7 +196,7 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         info->setFont(textFont);
         info->setForeColor(QColor(236, 238, 242));
         info->setElided(true);
-        info->setGeometry(place.label);
+        this->place(info, place.label);
         info->setCursor(Qt::PointingHandCursor);
         connect(info, &ClickLabel::clicked, this, [this, i] { emit infoLabelClicked(i); });
         infos_[static_cast<std::size_t>(i)] = info;
@@ -212,7 +215,7 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         QPalette p = line->palette();
         p.setColor(QPalette::Window, QColor(200, 204, 212));
         line->setPalette(p);
-        line->setGeometry(place.centre.x() - 1, top, 2, bottom - top);
+        this->place(line, QRect(place.centre.x() - 1, top, 2, bottom - top));
         lines_[static_cast<std::size_t>(j)] = line;
     }
 
@@ -222,7 +225,8 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         paddle->setAccessibleName(k == 0 ? QStringLiteral("Left paddle")
                                          : QStringLiteral("Right paddle"));
         paddle->setPixmap(drawPaddle(k == 0));
-        paddle->setGeometry(k == 0 ? 14 : pictureWidth - 14 - 54, 14, 54, 100);
+        paddle->setScaledContents(true);
+        place(paddle, QRect(k == 0 ? 14 : pictureWidth - 14 - 54, 14, 54, 100));
         paddles_[static_cast<std::size_t>(k)] = paddle;
     }
 
@@ -235,7 +239,8 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         lamp->setObjectName(QStringLiteral("IMG_light_%1").arg(m));
         lamp->setAccessibleName(QStringLiteral("Mode lamp %1").arg(name));
         lamp->setPixmap(drawLamp());
-        lamp->setGeometry(modeCentreX(m) - 8, lampY - 8, 16, 16);
+        lamp->setScaledContents(true);
+        place(lamp, QRect(modeCentreX(m) - 8, lampY - 8, 16, 16));
         lamps_[static_cast<std::size_t>(m)] = lamp;
 
         auto* square = new ClickLabel(QString::number(m + 1), this);
@@ -245,8 +250,8 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         square->setAlignment(Qt::AlignCenter);
         square->setFont(squareFont);
         square->setForeColor(QColor(30, 32, 36));
-        square->setGeometry(modeCentreX(m) - modeSquareSize / 2, modeSquareTop, modeSquareSize,
-                            modeSquareSize);
+        place(square, QRect(modeCentreX(m) - modeSquareSize / 2, modeSquareTop, modeSquareSize,
+                            modeSquareSize));
         square->setCursor(Qt::PointingHandCursor);
         connect(square, &ClickLabel::clicked, this, [this, m] { emit modeClicked(m); });
         modes_[static_cast<std::size_t>(m)] = square;
@@ -285,9 +290,45 @@ QSize ControllerPicture::sizeHint() const {
     return {pictureWidth, pictureHeight};
 }
 
+QSize ControllerPicture::minimumSizeHint() const {
+    return {static_cast<int>(std::ceil(pictureWidth * MinimumScale)),
+            static_cast<int>(std::ceil(pictureHeight * MinimumScale))};
+}
+
+void ControllerPicture::place(QWidget* widget, const QRect& rect) {
+    placed_.push_back({widget, rect, widget->font()});
+    widget->setGeometry(rect);
+}
+
+void ControllerPicture::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void ControllerPicture::layOut() {
+    const double fit = std::min(static_cast<double>(width()) / pictureWidth,
+                                static_cast<double>(height()) / pictureHeight);
+    scale_ = std::clamp(fit, MinimumScale, 1.0);
+    left_ = std::max(0, static_cast<int>((width() - pictureWidth * scale_) / 2));
+    const auto scaled = [this](int v) { return static_cast<int>(std::lround(v * scale_)); };
+    for (const Placed& item : placed_) {
+        // Edges are scaled, not sizes, so that neighbours stay apart.
+        const int x = scaled(item.rect.left());
+        const int y = scaled(item.rect.top());
+        item.widget->setGeometry(left_ + x, y, scaled(item.rect.right() + 1) - x,
+                                 scaled(item.rect.bottom() + 1) - y);
+        QFont font = item.font;
+        font.setPointSizeF(item.font.pointSizeF() * scale_);
+        item.widget->setFont(font);
+    }
+    update();
+}
+
 void ControllerPicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    p.translate(left_, 0);
+    p.scale(scale_, scale_);
 
     // The body: a dark shell with a raised face plate.
     const QRectF body(6, 6, pictureWidth - 12, pictureHeight - 12);

@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -46,6 +48,15 @@ QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name) {
     return menu;
 }
 
+// The picture beside the tabs. The scroll area around them would take the height the wrapped
+// texts of the programming tab prefer as the least it may give, and scroll long before the
+// window is too small; the layout gives those texts their height from what there is.
+class SideBySide : public QHBoxLayout {
+public:
+    using QHBoxLayout::QHBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
+
 } // namespace
 
 Mum::Mum(ProgrammerServices services, const QString& programFolder, QWidget* parent)
@@ -59,6 +70,7 @@ Mum::Mum(ProgrammerServices services, const QString& programFolder, QWidget* par
     buildStatusBar();
     buildCentre();
     connectControls();
+    fitToScreen();
     Form_Load();
 }
 
@@ -197,7 +209,13 @@ void Mum::buildStatusBar() {
 }
 
 void Mum::buildCentre() {
-    auto* centre = new QWidget(this);
+    // On a screen too small for even the smallest layout the whole window scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("CentreScroll"));
+    scroll->setAccessibleName(QStringLiteral("Window contents"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* centre = new QWidget(scroll);
     centre->setObjectName(QStringLiteral("Centre"));
 
     picture =
@@ -223,8 +241,30 @@ void Mum::buildCentre() {
     keyAssignmentTab->setDocumentBox(TemplateText);
     SSTab1->addTab(keyAssignmentTab, QStringLiteral("Key assignments for flight sim"));
 
-    auto* layout = new QHBoxLayout(centre);
+    auto* layout = new SideBySide(centre);
     layout->addLayout(left);
     layout->addWidget(SSTab1, 1);
-    setCentralWidget(centre);
+    scroll->setWidget(centre);
+    setCentralWidget(scroll);
+}
+
+QSize Mum::sizeHint() const {
+    // The scroll area would offer only a small part of what the window holds.
+    const auto* scroll = qobject_cast<const QScrollArea*>(centralWidget());
+    if (scroll == nullptr || scroll->widget() == nullptr) {
+        return QMainWindow::sizeHint();
+    }
+    return scroll->widget()->sizeHint() +
+           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void Mum::fitToScreen() {
+    // Opens as large as it likes where the screen has room, else as large as the screen allows.
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // Room for the title bar and borders the desktop adds.
+    const QSize frame(12, 40);
+    resize(sizeHint().boundedTo(screen->availableGeometry().size() - frame));
 }

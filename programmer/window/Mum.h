@@ -59,6 +59,9 @@ public:
     QString TextFilePath;
     QString TextFileTitle = QStringLiteral("Untitled.rtf");
 
+    // What the window would like to show, all of its contents; it scrolls when smaller.
+    QSize sizeHint() const override;
+
     // ProgrammerView.
     void SetStatusPanel(int panel, const QString& text) override;
     void SetPasteEnabled(bool enabled) override;
@@ -176,6 +179,7 @@ private:
     void buildMenus();
     void buildStatusBar();
     void buildCentre();
+    void fitToScreen();
     void connectControls();
     void connectRecordCommands();
 

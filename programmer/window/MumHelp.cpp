@@ -23,9 +23,8 @@ QString quilletProgramName() {
 } // namespace
 
 void Mum::mnuHelpTopics_Click() {
-    // A missing help file shows nothing, as the desktop decides.
-    services_.shell.openDocument(
-        FileSystem::joinPath(programFolder_, QStringLiteral("Tavrin.hlp")));
+    // Our own help window: the desktop would take the HTML file for a Windows help file.
+    services_.shell.showHelp(FileSystem::joinPath(programFolder_, QStringLiteral("Tavrin.hlp")));
 }
 
 void Mum::mnuAoutTavrin_Click() {

@@ -128,8 +128,9 @@ constexpr KeyPlace keyPlaces[] = {
 };
 
 constexpr int columnCount = 46;
-constexpr int halfKeyWidth = 16;
-constexpr int keyHeight = 26;
+// The narrowest half key; keys grow with the room they get.
+constexpr int halfKeyWidth = 13;
+constexpr int keyHeight = 23;
 
 // Where a key lies on the physical keyboard, for screen readers.
 QString accessibleKeyName(int index, const QString& caption) {

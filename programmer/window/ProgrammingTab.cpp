@@ -147,18 +147,26 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
     CheckDelete->setObjectName(QStringLiteral("CheckDelete"));
     Command2[0] = makeButton(QStringLiteral("Accept"), QStringLiteral("Command2_0"), this);
     Command2[1] = makeButton(QStringLiteral("Cancel"), QStringLiteral("Command2_1"), this);
-    auto* commands = new QHBoxLayout;
+    // The advice on Accept, Cancel and Delete stands beside those controls, which keeps the tab
+    // low enough for a laptop screen.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command2[0]);
+    buttons->addWidget(Command2[1]);
+    auto* commands = new QVBoxLayout;
     commands->addWidget(CheckDelete);
-    commands->addStretch(1);
-    commands->addWidget(Command2[0]);
-    commands->addWidget(Command2[1]);
+    commands->addLayout(buttons);
+    auto* closing = new QHBoxLayout;
+    closing->addWidget(Label2[6], 1);
+    closing->addLayout(commands);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
     layout->addWidget(Label2[0]);
     layout->addLayout(upper);
     layout->addWidget(FrameKeyboard);
-    layout->addWidget(Label2[6]);
-    layout->addLayout(commands);
+    layout->addLayout(closing);
     layout->addStretch(1);
 }
 

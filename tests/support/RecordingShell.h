@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// A shell for tests: records every document opened and program started; a start succeeds
-// unless the test says otherwise.
+// A shell for tests: records every document opened, program started and help file shown; a start
+// succeeds unless the test says otherwise.
 class RecordingShell : public Shell {
 public:
     void openDocument(const QString& path) override { openedDocuments_.append(path); }
@@ -14,12 +14,16 @@ public:
         return startSucceeds_;
     }
 
+    void showHelp(const QString& path) override { shownHelp_.append(path); }
+
     void setStartSucceeds(bool succeeds) { startSucceeds_ = succeeds; }
     const QStringList& openedDocuments() const { return openedDocuments_; }
     const QStringList& startedPrograms() const { return startedPrograms_; }
+    const QStringList& shownHelp() const { return shownHelp_; }
 
 private:
     QStringList openedDocuments_;
     QStringList startedPrograms_;
+    QStringList shownHelp_;
     bool startSucceeds_ = true;
 };

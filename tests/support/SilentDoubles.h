@@ -30,6 +30,7 @@ class SilentShell : public Shell {
 public:
     void openDocument(const QString&) override {}
     bool startProgram(const QString&) override { return false; }
+    void showHelp(const QString&) override {}
 };
 
 // Every dialog is cancelled.

@@ -3,11 +3,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -65,6 +67,47 @@ TEST(QtMessageBox, YesNoQuestionsAreAnsweredOnlyByTheirButtonsAndShowTextAsIs) {
         box, QStringLiteral("Save?"), 35,
         [](QMessageBox& shown) { QTest::keyClick(&shown, Qt::Key_Escape); }, QMessageBox::NoButton);
     EXPECT_EQ(cancelled, 2);
+}
+
+// Boxes belong to a window, also while the main window is still being set up at start-up.
+TEST(QtMessageBox, BoxesAreOwnedByTheMainWindow) {
+    struct Case {
+        const char* what;
+        bool mainWindow; // a main window exists, not shown yet
+        bool parentSet;  // the box is given the main window as its parent
+        bool shownFirst; // the main window is shown before the box
+    };
+    const Case cases[] = {
+        {"start-up, before the parent is set", true, false, false},
+        {"parent set, window not shown yet", true, true, false},
+        {"parent set, window shown", true, true, true},
+        {"no main window at all", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<QMainWindow> window;
+        if (c.mainWindow) {
+            window = std::make_unique<QMainWindow>();
+            if (c.shownFirst) {
+                window->show();
+            }
+        }
+        QtMessageBox box;
+        if (c.parentSet) {
+            box.setParent(window.get());
+        }
+        QWidget* owner = nullptr;
+        bool ownerVisible = false;
+        AnswerWhenShown(
+            box, QStringLiteral("Ooops"), 48,
+            [&](QMessageBox& shown) {
+                owner = shown.parentWidget();
+                ownerVisible = owner != nullptr && owner->isVisible();
+            },
+            QMessageBox::Ok);
+        EXPECT_EQ(owner, window.get());
+        EXPECT_EQ(ownerVisible, c.mainWindow);
+    }
 }
 
 } // namespace

@@ -87,16 +87,12 @@ inline QString libreOfficeText(const QString& path) {
     return text;
 }
 
-// Plain text with paragraph and line breaks as "\n" and the breaks at the end dropped: a final
-// \par makes an empty last paragraph here, as in the rich-text control, and none in
-// LibreOffice.
+// Plain text with paragraph and line breaks as "\n", the trailing ones kept: a document's last
+// \par closes its paragraph here as in LibreOffice, so empty paragraphs at the end must agree.
 inline QString comparableText(QString text) {
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    while (text.endsWith(QLatin1Char('\n'))) {
-        text.chop(1);
-    }
     return text;
 }
 

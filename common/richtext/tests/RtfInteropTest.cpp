@@ -100,6 +100,13 @@ QList<Written> writtenDocuments() {
     QList<Written> written;
     written.append({QStringLiteral("formatting"), formattingDocument()});
     written.append({QStringLiteral("characters"), charactersDocument()});
+    // Empty lines at the end are lines too.
+    auto trailing = newDocument();
+    QTextCursor cursor(trailing.get());
+    addParagraph(cursor, Qt::AlignLeft, {{"Keys", format()}});
+    addParagraph(cursor, Qt::AlignLeft, {});
+    addParagraph(cursor, Qt::AlignLeft, {});
+    written.append({QStringLiteral("trailing"), std::move(trailing)});
     // From inside "italic" to inside "Serif20": partial first and last paragraphs.
     written.append({QStringLiteral("range"), formattingDocument(), 8, 30});
     return written;
@@ -125,8 +132,11 @@ protected:
         QStringList files;
         for (const Written& written : documents) {
             files << path(written.name + QStringLiteral(".rtf"));
-            EXPECT_TRUE(
-                writeFile(files.last(), Rtf::write(*written.document, written.from, written.to)));
+            // A whole document is written as a file is, a part as a selection is.
+            const bool whole = written.from == 0 && written.to < 0;
+            EXPECT_TRUE(writeFile(files.last(),
+                                  whole ? Rtf::write(*written.document)
+                                        : Rtf::write(*written.document, written.from, written.to)));
         }
         return files;
     }

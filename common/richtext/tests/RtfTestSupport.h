@@ -38,9 +38,21 @@ inline std::unique_ptr<QTextDocument> readRtf(const QByteArray& rtf) {
     return document;
 }
 
+inline QString plainText(const QTextDocument& document) {
+    return document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
 // The text as read, paragraphs separated by "\n", other characters as they are.
 inline QString textOf(const QByteArray& rtf) {
-    return readRtf(rtf)->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return plainText(*readRtf(rtf));
+}
+
+// The text of RTF inserted into an empty document, as a paste inserts it.
+inline QString insertedTextOf(const QByteArray& rtf) {
+    auto document = newDocument();
+    QTextCursor cursor(document.get());
+    Rtf::insert(rtf, cursor);
+    return plainText(*document);
 }
 
 inline QString summaryOf(const QByteArray& rtf) {
