@@ -63,8 +63,7 @@ void FrmTemplate::mnuFileSaveTemplate_Click(int Index) {
 }
 
 void FrmTemplate::mnuHelpTopics_Click() {
-    // A missing help file shows nothing, as the desktop decides.
-    services_.shell.openDocument(
+    services_.shell.showHelp(
         FileSystem::joinPath(doc_.programFolder, QStringLiteral("Tavrin.hlp")));
 }
 

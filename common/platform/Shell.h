@@ -5,13 +5,11 @@
 
 class HelpWindow;
 
-// The outside world beyond files: documents opened with the desktop's handler and programs
-// started. The windows receive one from outside so that tests can record what was asked.
+// The outside world beyond files: the help window and programs started. The windows receive one
+// from outside so that tests can record what was asked.
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a local file with the desktop's default handler; the outcome is not reported.
-    virtual void openDocument(const QString& path) = 0;
     // Starts a program detached, without arguments; false when it could not be started.
     virtual bool startProgram(const QString& path) = 0;
     // Shows an HTML help file in the programs' own help window, whatever its extension (the
@@ -20,7 +18,7 @@ public:
     virtual void showHelp(const QString& path) = 0;
 };
 
-// The real one, through QDesktopServices and QProcess; one help window, reused.
+// The real one, through QProcess; one help window, reused.
 class QtShell : public Shell {
 public:
     QtShell() = default;
@@ -28,7 +26,6 @@ public:
     QtShell& operator=(const QtShell&) = delete;
     ~QtShell() override;
 
-    void openDocument(const QString& path) override;
     bool startProgram(const QString& path) override;
     void showHelp(const QString& path) override;
 

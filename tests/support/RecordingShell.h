@@ -8,7 +8,6 @@
 // succeeds unless the test says otherwise.
 class RecordingShell : public Shell {
 public:
-    void openDocument(const QString& path) override { openedDocuments_.append(path); }
     bool startProgram(const QString& path) override {
         startedPrograms_.append(path);
         return startSucceeds_;
@@ -17,12 +16,10 @@ public:
     void showHelp(const QString& path) override { shownHelp_.append(path); }
 
     void setStartSucceeds(bool succeeds) { startSucceeds_ = succeeds; }
-    const QStringList& openedDocuments() const { return openedDocuments_; }
     const QStringList& startedPrograms() const { return startedPrograms_; }
     const QStringList& shownHelp() const { return shownHelp_; }
 
 private:
-    QStringList openedDocuments_;
     QStringList startedPrograms_;
     QStringList shownHelp_;
     bool startSucceeds_ = true;

@@ -28,7 +28,6 @@ public:
 
 class SilentShell : public Shell {
 public:
-    void openDocument(const QString&) override {}
     bool startProgram(const QString&) override { return false; }
     void showHelp(const QString&) override {}
 };

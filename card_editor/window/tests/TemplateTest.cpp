@@ -223,7 +223,7 @@ TEST_F(TemplateTest, RecentTemplateLoadsAtStartAndTheListClears) {
 TEST_F(TemplateTest, HelpOpensTheHelpFileAndAboutSaysWhatQuilletIs) {
     start();
     action("mnuHelpTopics")->trigger();
-    EXPECT_EQ(shell.openedDocuments(), QStringList{programFile("Tavrin.hlp")});
+    EXPECT_EQ(shell.shownHelp(), QStringList{programFile("Tavrin.hlp")});
     messageBox.queueAnswer(MsgAnswer::Ok);
     action("mnuHelpAbout")->trigger();
     EXPECT_EQ(messageBox.last().title, "About Tavrin Quillet");
