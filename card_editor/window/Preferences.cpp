@@ -36,6 +36,37 @@ QPushButton* makeButton(const QString& caption, const QString& name, QWidget* pa
     return button;
 }
 
+// The preferences borrow the main window's dialogs: its next file dialog must not show a
+// title, file, filter or flags the preferences set.
+class BorrowedDialog {
+public:
+    explicit BorrowedDialog(CommonDialog& dialog)
+        : dialog_(dialog), filter_(dialog.Filter), initDir_(dialog.InitDir),
+          defaultExt_(dialog.DefaultExt), title_(dialog.DialogTitle), fileName_(dialog.FileName),
+          fileTitle_(dialog.FileTitle), flags_(dialog.Flags) {}
+    ~BorrowedDialog() {
+        dialog_.Filter = filter_;
+        dialog_.InitDir = initDir_;
+        dialog_.DefaultExt = defaultExt_;
+        dialog_.DialogTitle = title_;
+        dialog_.FileName = fileName_;
+        dialog_.FileTitle = fileTitle_;
+        dialog_.Flags = flags_;
+    }
+    BorrowedDialog(const BorrowedDialog&) = delete;
+    BorrowedDialog& operator=(const BorrowedDialog&) = delete;
+
+private:
+    CommonDialog& dialog_;
+    QString filter_;
+    QString initDir_;
+    QString defaultExt_;
+    QString title_;
+    QString fileName_;
+    QString fileTitle_;
+    int flags_;
+};
+
 } // namespace
 
 Preferences::Preferences(CardDocument& doc, CommonDialog& commonDialog, QWidget* parent)
@@ -179,6 +210,7 @@ void Preferences::buildSample(int row) {
 }
 
 void Preferences::browseFolder(QString& setting, int row, const QString& title) {
+    const BorrowedDialog borrowed(dialog_);
     dialog_.DialogTitle = title;
     dialog_.InitDir = setting;
     if (dialog_.ShowFolder() && !dialog_.FolderName.isEmpty()) {
@@ -204,6 +236,7 @@ void Preferences::CMDimages_Click() {
 }
 
 void Preferences::CMDbitmap_Click() {
+    const BorrowedDialog borrowed(dialog_);
     dialog_.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
     dialog_.DialogTitle.clear();
     dialog_.DefaultExt.clear();
@@ -221,6 +254,7 @@ void Preferences::Command2_Click(int Index) {
         return;
     }
     const int style = Index + 1;
+    const BorrowedDialog borrowed(dialog_);
     dialog_.Flags = CommonDialog::FontScreenAndPrinter | CommonDialog::FontEffects;
     dialog_.FontName = doc_.StyleFontName[style];
     if (!dialog_.ShowFont()) {
@@ -237,6 +271,7 @@ void Preferences::Command3_Click(int Index) {
         return;
     }
     const int style = Index + 1;
+    const BorrowedDialog borrowed(dialog_);
     dialog_.Flags = CommonDialog::ColorStartFromValue;
     dialog_.Color = doc_.StyleFontColour[style];
     if (!dialog_.ShowColor()) {

@@ -151,4 +151,28 @@ TEST_F(PreferencesTest, CancelWritesNothingButKeepsTheChangesForThisRun) {
     EXPECT_EQ(dialog.last().initDir, doc.GamDefaultDirectory);
 }
 
+TEST_F(PreferencesTest, TheOpenDialogDoesNotInheritWhatThePreferencesAskedFor) {
+    start();
+    openGame();
+    dialog.queueFolder(folder.path() + "/Templates");
+    dialog.queueOpen(programFile("Gamecard.bmp"));
+    dialog.queueFont({"Liberation Serif", 12.0, false, false, false});
+    dialog.queueColor(0x00FF00);
+    withPreferences([](Preferences& p) {
+        p.CMDtemplates->click();
+        p.CMDbitmap->click();
+        p.Command2[0]->click();
+        p.Command3[0]->click();
+        p.Command4[2]->click();
+    });
+    dialog.queueOpen(programFile("Flight.gam"));
+    window->findChild<QAction*>("mnuOpen")->trigger();
+    ASSERT_EQ(dialog.count(), 6u);
+    const ScriptedCommonDialog::Shown& open = dialog.last();
+    EXPECT_EQ(open.kind, ScriptedCommonDialog::Kind::Open);
+    EXPECT_EQ(open.title, "");
+    EXPECT_EQ(open.flags, 0);
+    EXPECT_TRUE(open.fileName.endsWith("Flight.gam")); // the game file chosen before
+}
+
 } // namespace
