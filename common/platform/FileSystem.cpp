@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 bool isSeparator(QChar c) {
@@ -38,7 +42,18 @@ bool pathExists(const QString& path) {
 
 bool isReadOnly(const QString& path) {
     const QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+    if (path.isEmpty() || !info.exists()) {
+        return false;
+    }
+    if (!(info.permissions() & QFileDevice::WriteOwner)) {
+        return true;
+    }
+#ifdef Q_OS_UNIX
+    // The permission bits alone do not say what this user may do.
+    return ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+#else
+    return !info.isWritable();
+#endif
 }
 
 bool makeFolder(const QString& path) {
@@ -57,16 +72,30 @@ bool deleteFile(const QString& path) {
 }
 
 std::optional<QByteArray> readFile(const QString& path) {
-    if (!fileExists(path)) {
+    return readFile(path, nullptr);
+}
+
+std::optional<QByteArray> readFile(const QString& path, QString* error) {
+    const auto fail = [error](const QString& why) -> std::optional<QByteArray> {
+        if (error != nullptr) {
+            *error = why;
+        }
         return std::nullopt;
+    };
+    if (!fileExists(path)) {
+        if (folderExists(path)) {
+            return fail(QStringLiteral("It is a folder"));
+        }
+        return fail(pathExists(path) ? QStringLiteral("Not a regular file")
+                                     : QStringLiteral("No such file"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+        return fail(file.errorString());
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+        return fail(file.errorString());
     }
     return bytes;
 }
@@ -90,6 +119,9 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
         return fail(QStringLiteral("The file is read-only"));
     }
     QSaveFile file(path);
+    // Safe replacement needs a new file beside the old one; where the folder forbids that, an
+    // existing file this user may write is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(file.errorString());
     }
