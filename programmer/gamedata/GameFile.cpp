@@ -64,9 +64,9 @@ QString DescriptionLine(int m, int r, const QString& description) {
     // The count is of the characters the file will hold: a character beyond the basic plane
     // takes two places in memory but is written as one "?", and the reader takes the last
     // count characters of the line.
-    const int stored = static_cast<int>(Cp1252::encode(description).size());
-    return QStringLiteral("$0%1 $%2 $%3 ").arg(m).arg(GameFile::HH(r), GameFile::HH(stored)) +
-           description;
+    const QString text = GameFile::WithoutLineBreaks(description);
+    const int stored = static_cast<int>(Cp1252::encode(text).size());
+    return QStringLiteral("$0%1 $%2 $%3 ").arg(m).arg(GameFile::HH(r), GameFile::HH(stored)) + text;
 }
 
 // A description line: tag "$01".."$05", record and count in hexadecimal, the description in
@@ -82,7 +82,7 @@ void ReadDescriptionLine(const QString& line, GameData& data) {
         return;
     }
     const int count = GameFile::HexValue(QStringView(line).mid(9, 2));
-    record->Description = line.right(count);
+    record->Description = GameFile::WithoutLineBreaks(line.right(count));
 }
 
 } // namespace
@@ -108,6 +108,12 @@ int HexValue(QStringView text) {
     return value;
 }
 
+QString WithoutLineBreaks(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
 QString GroupField(const QString& line, int group) {
     return line.mid(4 * group - 3, 2).leftJustified(2, QLatin1Char(' '));
 }
@@ -115,7 +121,7 @@ QString GroupField(const QString& line, int group) {
 QStringList Lines(const QString& gameName, const GameData& data) {
     QStringList lines;
     lines.reserve(FixedLines + Modes * Records);
-    lines.append(gameName);
+    lines.append(WithoutLineBreaks(gameName));
     AppendRecordLines(lines, data,
                       [](const ButtonRecord& record, int j) { return record.KeyCodeByte(j); });
     AppendRecordLines(lines, data,
@@ -141,7 +147,7 @@ QStringList Lines(const QString& gameName, const GameData& data) {
 
 void Read(const QStringList& lines, GameData& data) {
     if (const QString* name = LineAt(lines, 1)) {
-        data.GameName = *name;
+        data.GameName = WithoutLineBreaks(*name);
     }
     for (int m = 1; m <= Modes; ++m) {
         for (int r = 1; r <= Records; ++r) {

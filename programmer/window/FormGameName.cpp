@@ -1,5 +1,7 @@
 #include "programmer/window/FormGameName.h"
 
+#include "programmer/window/SingleLineValidator.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@ FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Game name"));
+    SingleLineValidator::install(Text1);
     Label1->setBuddy(Text1);
     Command1[0] = new QPushButton(QStringLiteral("Accept"), this);
     Command1[0]->setObjectName(QStringLiteral("Command1_0"));
