@@ -1,5 +1,7 @@
 #include "card_editor/card/LayoutFile.h"
 
+#include "common/platform/TextFile.h"
+
 #include <limits>
 
 namespace LayoutFile {
@@ -25,6 +27,12 @@ QStringList lines(const CardLayout& layout) {
 
 static bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+}
+
+NumberReader::NumberReader(QByteArrayView text) : text_(text) {
+    if (text_.startsWith(QByteArrayView(TextFile::Utf8Bom))) {
+        text_ = text_.sliced(TextFile::Utf8Bom.size());
+    }
 }
 
 std::optional<int> NumberReader::next() {

@@ -90,10 +90,20 @@ std::optional<QByteArray> readFile(const QString& path, QString* error) {
                                      : QStringLiteral("No such file"));
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Unbuffered: the whole file is read at once, straight into the result.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return fail(file.errorString());
     }
-    QByteArray bytes = file.readAll();
+    // Read straight into a result of the file's size; a file that grows meanwhile is read on.
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0) {
+        return fail(file.errorString());
+    }
+    bytes.truncate(got);
+    if (got == file.size()) {
+        bytes.append(file.readAll());
+    }
     if (file.error() != QFileDevice::NoError) {
         return fail(file.errorString());
     }
