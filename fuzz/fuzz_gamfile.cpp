@@ -4,8 +4,9 @@
 #include "programmer/gamedata/GameData.h"
 #include "tests/support/SilentDoubles.h"
 
+#include "fuzz/ScratchFolder.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -60,7 +61,7 @@ bool sameGame(const GameData& a, const GameData& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    static QTemporaryDir dir;
+    QTemporaryDir& dir = scratchFolder();
     const QString input = dir.filePath(QStringLiteral("input.gam"));
     const QString first = dir.filePath(QStringLiteral("first.gam"));
     const QString second = dir.filePath(QStringLiteral("second.gam"));

@@ -5,14 +5,15 @@
 #include "card_editor/card/CardSettings.h"
 #include "card_editor/card/RecentFiles.h"
 
+#include "fuzz/ScratchFolder.h"
 #include <QDir>
+
 #include <QFile>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir folder;
+    QTemporaryDir& folder = scratchFolder();
     CardDocument doc;
     doc.programFolder = folder.path();
     {
