@@ -6,6 +6,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef TAVRIN_FUZZ_MEMORY_FILES
+#include <QHash>
+#include <QSet>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -20,19 +25,50 @@ bool isSeparator(QChar c) {
 #endif
 }
 
+#ifdef TAVRIN_FUZZ_MEMORY_FILES
+// Fuzz builds only: files below "/memory" live in memory, so that the fuzz targets run the
+// real readers and writers thousands of times a second without a disk.
+struct MemoryFiles {
+    QHash<QString, QByteArray> files;
+    QSet<QString> folders{QStringLiteral("/memory")};
+};
+
+MemoryFiles& memory() {
+    static MemoryFiles files;
+    return files;
+}
+
+bool inMemory(const QString& path) {
+    return path == u"/memory" || path.startsWith(u"/memory/");
+}
+
+QString parentOf(const QString& path) {
+    return path.left(path.lastIndexOf(u'/'));
+}
+#define TAVRIN_IN_MEMORY(path, result)                                                             \
+    if (inMemory(path)) {                                                                          \
+        return result;                                                                             \
+    }
+#else
+#define TAVRIN_IN_MEMORY(path, result)
+#endif
+
 } // namespace
 
 namespace FileSystem {
 
 bool fileExists(const QString& path) {
+    TAVRIN_IN_MEMORY(path, memory().files.contains(path))
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 bool folderExists(const QString& path) {
+    TAVRIN_IN_MEMORY(path, memory().folders.contains(path))
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
 bool pathExists(const QString& path) {
+    TAVRIN_IN_MEMORY(path, fileExists(path) || folderExists(path))
     if (path.isEmpty()) {
         return false;
     }
@@ -41,6 +77,7 @@ bool pathExists(const QString& path) {
 }
 
 bool isReadOnly(const QString& path) {
+    TAVRIN_IN_MEMORY(path, false)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
         return false;
@@ -57,6 +94,8 @@ bool isReadOnly(const QString& path) {
 }
 
 bool makeFolder(const QString& path) {
+    TAVRIN_IN_MEMORY(path, folderExists(parentOf(path)) && !fileExists(path) &&
+                               (memory().folders.insert(path), true))
     if (path.isEmpty()) {
         return false;
     }
@@ -65,6 +104,7 @@ bool makeFolder(const QString& path) {
 }
 
 bool deleteFile(const QString& path) {
+    TAVRIN_IN_MEMORY(path, memory().files.remove(path) > 0)
     if (!fileExists(path) || isReadOnly(path)) {
         return false;
     }
@@ -82,6 +122,8 @@ std::optional<QByteArray> readFile(const QString& path, QString* error) {
         }
         return std::nullopt;
     };
+    TAVRIN_IN_MEMORY(path, fileExists(path) ? std::optional(memory().files.value(path))
+                                            : fail(QStringLiteral("No such file")))
     if (!fileExists(path)) {
         if (folderExists(path)) {
             return fail(QStringLiteral("It is a folder"));
@@ -128,6 +170,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     if (isReadOnly(path)) {
         return fail(QStringLiteral("The file is read-only"));
     }
+    TAVRIN_IN_MEMORY(path, folderExists(parentOf(path)) ? (memory().files.insert(path, bytes), true)
+                                                        : fail(QStringLiteral("No such folder")))
     QSaveFile file(path);
     // Safe replacement needs a new file beside the old one; where the folder forbids that, an
     // existing file this user may write is written in place.

@@ -136,7 +136,10 @@ QString GroupField(const QString& line, int group) {
     QString field(2, u' ');
     for (qsizetype k = 0; k < 2; ++k) {
         if (at + k >= 0 && at + k < line.size()) {
-            field[k] = line.at(at + k);
+            // Half of a character outside the basic plane (from a UTF-8 file) would be written
+            // as one "?" with its other half and shift the line's columns.
+            const QChar c = line.at(at + k);
+            field[k] = c.isSurrogate() ? QChar(u'?') : c;
         }
     }
     return field;

@@ -148,4 +148,40 @@ TEST_F(GameFileGuardTest, AnyTextKeepsTheLineCount) {
     }
 }
 
+// A game file saved by an editor as UTF-8 with its mark reads as UTF-8; what Windows-1252
+// lacks is saved as "?", and no field ever takes more or fewer columns than it had.
+TEST_F(GameFileGuardTest, Utf8FilesReadAndSaveInTheirColumns) {
+    QByteArray bytes = "\xEF\xBB\xBF"
+                       "Caf\xC3\xA9 \xD0\x98\r\n";
+    for (int n = 0; n < 140; ++n) {
+        // A character outside the basic plane in the first field of every code-byte line.
+        bytes += n == 0 ? "$\xF0\x9F\x98\x80 " + QByteArray("$FF ").repeated(13) + "\r\n"
+                        : QByteArray("$FF ").repeated(14) + "\r\n";
+    }
+    bytes += QByteArray("$00 ").repeated(14).append("\r\n").repeated(140);
+    bytes += QByteArray("$00 ").repeated(28).append("\r\n").repeated(5);
+    bytes += "$01 $01 $02 \xC3\xA9\xD0\x98\r\n";
+    ASSERT_TRUE(writeBytes(path("Utf8.gam"), bytes));
+    data.Settings.LastGamPath = path("Utf8.gam");
+    data.Settings.LastGamName = "Utf8.gam";
+    data.ReopenLastGamFile = 1;
+    ASSERT_TRUE(data.OpenGamFile(dialog));
+    EXPECT_EQ(data.GameName, "Caf\u00e9 \u0418");
+    EXPECT_EQ(data.Record(1, 1)->Description, "\u00e9\u0418");
+    EXPECT_EQ(data.Record(1, 1)->KeyCodeByte(1).size(), 2);
+
+    data.SavePath = path("Saved.gam");
+    data.SaveTitle = "Saved.gam";
+    ASSERT_TRUE(data.SaveGAMfile());
+    bool clean = false;
+    const QList<QByteArray> lines = crLfLines(bytesOf(path("Saved.gam")), &clean);
+    EXPECT_TRUE(clean);
+    ASSERT_EQ(lines.size(), GameFile::FixedLines + 1);
+    EXPECT_EQ(lines[0], "Caf\xE9 ?");
+    for (int n = 1; n <= 140; ++n) {
+        EXPECT_EQ(lines[n].size(), 56) << n;
+    }
+    EXPECT_EQ(lines[286], "$01 $01 $02 \xE9?");
+}
+
 } // namespace
