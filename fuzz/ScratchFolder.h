@@ -7,3 +7,10 @@
 inline QString scratchFolder() {
     return QStringLiteral("/memory");
 }
+
+// Address-sanitizer defaults (this header is part of one file per target) for the targets that
+// build large texts: new memory is not filled with a pattern, which the sanitizer does not need
+// (it finds no uninitialised reads anyway) and which took half of their time.
+extern "C" const char* __asan_default_options() {
+    return "max_malloc_fill_size=0";
+}

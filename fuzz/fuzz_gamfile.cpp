@@ -46,7 +46,7 @@ void save(GameData& data, const QString& path) {
 }
 
 QString stored(const QString& text) {
-    return Cp1252::decode(Cp1252::encode(text));
+    return Cp1252::canEncode(text) ? text : Cp1252::decode(Cp1252::encode(text));
 }
 
 void storedTexts(GameData& data) {
