@@ -27,7 +27,7 @@ bool isSeparator(QChar c) {
 
 #ifdef TAVRIN_FUZZ_MEMORY_FILES
 // Fuzz builds only: files below "/memory" live in memory, so that the fuzz targets run the
-// real readers and writers thousands of times a second without a disk.
+// real readers and writers without waiting for a disk.
 struct MemoryFiles {
     QHash<QString, QByteArray> files;
     QSet<QString> folders{QStringLiteral("/memory")};
