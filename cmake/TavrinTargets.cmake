@@ -5,6 +5,8 @@ function(tavrin_settings target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(TAVRIN_FUZZ)
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    # Files below "/memory" live in memory, so the fuzz targets never wait for a disk.
+    target_compile_definitions(${target} PRIVATE TAVRIN_FUZZ_MEMORY_FILES)
   endif()
 endfunction()
 

@@ -1,11 +1,12 @@
 // Any bytes as a game file: opening never crashes or hangs, and what was read saves and reads
-// back as the same game, byte for byte on the second save.
+// back as the same game, byte for byte on the second save. Files live in memory.
 #include "common/dialogs/CommonDialog.h"
 #include "programmer/gamedata/GameData.h"
 #include "tests/support/SilentDoubles.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "common/platform/Cp1252.h"
+#include "common/platform/FileSystem.h"
+#include "fuzz/ScratchFolder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,8 +25,7 @@ public:
 };
 
 QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return FileSystem::readFile(path).value_or(QByteArray());
 }
 
 void reopen(GameData& data, NoDialog& dialog, const QString& path) {
@@ -45,6 +45,22 @@ void save(GameData& data, const QString& path) {
     }
 }
 
+QString stored(const QString& text) {
+    return Cp1252::canEncode(text) ? text : Cp1252::decode(Cp1252::encode(text));
+}
+
+void storedTexts(GameData& data) {
+    data.GameName = stored(data.GameName);
+    for (int m = 1; m <= GameData::ModeCount; ++m) {
+        for (ButtonRecord& record : *data.ModeArray(m)) {
+            record.Description = stored(record.Description);
+            for (int j = 1; j <= ButtonRecord::MaxBytes; ++j) {
+                record.setKeyCodeByte(j, stored(record.KeyCodeByte(j)));
+            }
+        }
+    }
+}
+
 bool sameGame(const GameData& a, const GameData& b) {
     if (a.GameName != b.GameName) {
         return false;
@@ -60,17 +76,13 @@ bool sameGame(const GameData& a, const GameData& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    static QTemporaryDir dir;
-    const QString input = dir.filePath(QStringLiteral("input.gam"));
-    const QString first = dir.filePath(QStringLiteral("first.gam"));
-    const QString second = dir.filePath(QStringLiteral("second.gam"));
-    {
-        QFile file(input);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(reinterpret_cast<const char*>(bytes), static_cast<qint64>(size)) !=
-                static_cast<qint64>(size)) {
-            return 0;
-        }
+    const QString dir = scratchFolder();
+    const QString input = dir + QStringLiteral("/input.gam");
+    const QString first = dir + QStringLiteral("/first.gam");
+    const QString second = dir + QStringLiteral("/second.gam");
+    if (!FileSystem::replaceFile(input, QByteArray(reinterpret_cast<const char*>(bytes),
+                                                   static_cast<qsizetype>(size)))) {
+        std::abort();
     }
 
     SilentView view;
@@ -78,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     NoDialog dialog;
     // Settings go to a folder that does not exist: their writes fail at once, which keeps the
     // runs fast and shows that a failing settings file changes nothing here.
-    const QString noSettings = dir.filePath(QStringLiteral("none"));
+    const QString noSettings = dir + QStringLiteral("/none");
     GameData data{view, box};
     data.ProgramFolder = noSettings;
     reopen(data, dialog, input);
@@ -87,6 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     GameData again{view, box};
     again.ProgramFolder = noSettings;
     reopen(again, dialog, first);
+    // A file read as UTF-8 (after its byte-order mark) may hold letters the game file stores
+    // as "?": compare with the texts as they were written.
+    storedTexts(data);
+    data.CreateKeyPressesARRAY();
     if (!sameGame(data, again)) {
         std::abort();
     }

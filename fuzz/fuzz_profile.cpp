@@ -1,6 +1,9 @@
 // Arbitrary bytes as a profile (INI) file: reading never fails, and a write changes only the
-// line it writes, or adds its lines, leaving every other line byte for byte.
+// line it writes, or adds its lines, leaving every other line byte for byte (or, where a
+// Windows-1252 file turns into UTF-8, its text).
+#include "common/platform/Cp1252.h"
 #include "common/platform/ProfileText.h"
+#include "common/platform/TextFile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,12 +22,27 @@ void check(bool condition, const char* what) {
     }
 }
 
+// The lines of content with their line ends: CR LF, LF or a lone CR.
 QList<QByteArray> linesOf(const QByteArray& content) {
-    QList<QByteArray> lines = content.split('\n');
-    if (content.endsWith('\n') || content.isEmpty()) {
-        lines.removeLast();
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = start;
+        while (end < content.size() && content[end] != '\n' && content[end] != '\r') {
+            ++end;
+        }
+        if (end < content.size()) {
+            end += content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n' ? 2
+                                                                                                : 1;
+        }
+        lines.append(content.mid(start, end - start));
+        start = end;
     }
     return lines;
+}
+
+bool hasLineEnd(const QByteArray& line) {
+    return line.endsWith('\n') || line.endsWith('\r');
 }
 
 // after is before with at most one line replaced and new lines, each ended by CR LF, put in
@@ -35,11 +53,11 @@ void checkOnlyOnePlaceChanged(const QByteArray& before, const QByteArray& after)
     }
     const QList<QByteArray> old = linesOf(before);
     const QList<QByteArray> now = linesOf(after);
-    const bool openEnd = !before.isEmpty() && !before.endsWith('\n');
     const auto same = [&](qsizetype oldIndex, qsizetype nowIndex) {
         const QByteArray& line = old.at(oldIndex);
         const QByteArray& other = now.at(nowIndex);
-        return line == other || (openEnd && oldIndex == old.size() - 1 && line + '\r' == other);
+        return line == other ||
+               (oldIndex == old.size() - 1 && !hasLineEnd(line) && line + "\r\n" == other);
     };
     qsizetype prefix = 0;
     while (prefix < old.size() && prefix < now.size() && same(prefix, prefix)) {
@@ -55,8 +73,7 @@ void checkOnlyOnePlaceChanged(const QByteArray& before, const QByteArray& after)
     check(removed <= 1, "more than one line removed");
     check(added >= 1 && added <= 2, "wrong number of lines added");
     for (qsizetype i = prefix; i < prefix + added; ++i) {
-        check(now.at(i).endsWith('\r'), "written line without CR LF");
-        check(i + 1 < now.size() || after.endsWith('\n'), "written line without CR LF");
+        check(now.at(i).endsWith("\r\n"), "written line without CR LF");
     }
 }
 
@@ -85,11 +102,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const Entry& target = kEntries[size % std::size(kEntries)];
-    const QString value = QStringLiteral("written value %1").arg(size);
+    // Every third write holds letters Windows-1252 lacks: a Windows-1252 file then turns into
+    // UTF-8 as a whole, and apart from that changes as any other write does.
+    const bool unicode = size % 3 == 0;
+    const QString value = (unicode ? QStringLiteral("\u0418\u0433\u0440\u0430 %1")
+                                   : QStringLiteral("written value %1"))
+                              .arg(size);
     const QByteArray once = ProfileText::withValue(content, target.section, target.key, value);
     check(ProfileText::findValue(once, target.section, target.key) == value,
           "written value not read back");
-    checkOnlyOnePlaceChanged(content, once);
+    const bool converted = unicode && !content.startsWith(TextFile::Utf8Bom);
+    checkOnlyOnePlaceChanged(
+        converted ? TextFile::Utf8Bom + Cp1252::decode(content).toUtf8() : content, once);
 
     // Writing the same again finds the line just written and changes nothing.
     check(ProfileText::withValue(once, target.section, target.key, value) == once,
@@ -99,7 +123,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const Entry& entry : kEntries) {
         if (&entry != &target) {
             check(ProfileText::findValue(once, entry.section, entry.key) ==
-                      ProfileText::findValue(content, entry.section, entry.key),
+                      ProfileText::findValue(converted ? TextFile::Utf8Bom +
+                                                             Cp1252::decode(content).toUtf8()
+                                                       : content,
+                                             entry.section, entry.key),
                   "another key changed");
         }
     }

@@ -5,22 +5,18 @@
 #include "card_editor/card/CardSettings.h"
 #include "card_editor/card/RecentFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "common/platform/FileSystem.h"
+#include "fuzz/ScratchFolder.h"
+
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir folder;
     CardDocument doc;
-    doc.programFolder = folder.path();
-    {
-        QFile ini(doc.iniPath());
-        if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            return 0;
-        }
-        ini.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    doc.programFolder = scratchFolder();
+    if (!FileSystem::replaceFile(doc.iniPath(), QByteArray(reinterpret_cast<const char*>(data),
+                                                           static_cast<qsizetype>(size)))) {
+        std::abort();
     }
     CardSettings::LoadFileLocations(doc);
     CardSettings::LoadStyles(doc);

@@ -40,7 +40,7 @@ bool write(const QImage& image, const QString& path, QString* error) {
         }
         return false;
     }
-    return FileSystem::replaceFile(path, bytes, error, FileSystem::InPlace::WhenNoTemporaryFile);
+    return FileSystem::replaceFile(path, bytes, error);
 }
 
 } // namespace CaptureFile

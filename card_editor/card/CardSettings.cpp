@@ -99,32 +99,30 @@ void LoadBottomRow(CardDocument& doc) {
         clamp16(Profile::readInt(Miscellaneous, QStringLiteral("BottomRow"), 4, doc.iniPath()));
 }
 
+// Each section is written in one replacement of the file: every replacement is synced to disk.
 void SaveFileLocations(const CardDocument& doc) {
-    const QString ini = doc.iniPath();
-    Profile::writeString(FileLocations, QStringLiteral("GamDefaultDirectory"),
-                         doc.GamDefaultDirectory, ini);
-    Profile::writeString(FileLocations, QStringLiteral("TemplatesDirectory"),
-                         doc.TemplatesDirectory, ini);
-    Profile::writeString(FileLocations, QStringLiteral("BitmapPath"), doc.BitmapPath, ini);
-    Profile::writeString(FileLocations, QStringLiteral("ImagesDirectory"), doc.ImagesDirectory,
-                         ini);
+    Profile::writeStrings(FileLocations,
+                          {
+                              {QStringLiteral("GamDefaultDirectory"), doc.GamDefaultDirectory},
+                              {QStringLiteral("TemplatesDirectory"), doc.TemplatesDirectory},
+                              {QStringLiteral("BitmapPath"), doc.BitmapPath},
+                              {QStringLiteral("ImagesDirectory"), doc.ImagesDirectory},
+                          },
+                          doc.iniPath());
 }
 
 void SaveStyles(const CardDocument& doc) {
-    const QString ini = doc.iniPath();
+    QList<std::pair<QString, QString>> keys;
+    keys.reserve(6 * StyleCount);
     for (int i = 1; i <= StyleCount; ++i) {
-        Profile::writeString(Styles, key("StyleFontName", i), doc.StyleFontName[i], ini);
-        Profile::writeString(Styles, key("StyleFontSize", i), QString::number(doc.StyleFontSize[i]),
-                             ini);
-        Profile::writeString(Styles, key("StyleFontBold", i), QString::number(doc.StyleFontBold[i]),
-                             ini);
-        Profile::writeString(Styles, key("StyleFontUnderline", i),
-                             QString::number(doc.StyleFontUnderline[i]), ini);
-        Profile::writeString(Styles, key("StyleFontItalic", i),
-                             QString::number(doc.StyleFontItalic[i]), ini);
-        Profile::writeString(Styles, key("StyleFontColour", i),
-                             QString::number(doc.StyleFontColour[i]), ini);
+        keys.append({key("StyleFontName", i), doc.StyleFontName[i]});
+        keys.append({key("StyleFontSize", i), QString::number(doc.StyleFontSize[i])});
+        keys.append({key("StyleFontBold", i), QString::number(doc.StyleFontBold[i])});
+        keys.append({key("StyleFontUnderline", i), QString::number(doc.StyleFontUnderline[i])});
+        keys.append({key("StyleFontItalic", i), QString::number(doc.StyleFontItalic[i])});
+        keys.append({key("StyleFontColour", i), QString::number(doc.StyleFontColour[i])});
     }
+    Profile::writeStrings(Styles, keys, doc.iniPath());
 }
 
 void SaveBottomRow(const CardDocument& doc) {

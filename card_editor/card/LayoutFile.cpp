@@ -1,5 +1,7 @@
 #include "card_editor/card/LayoutFile.h"
 
+#include "common/platform/TextFile.h"
+
 #include <array>
 #include <charconv>
 #include <limits>
@@ -51,6 +53,8 @@ QStringList lines(const CardLayout& layout) {
 static bool isSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
 }
+
+NumberReader::NumberReader(QByteArrayView text) : text_(text) {}
 
 std::optional<int> NumberReader::next() {
     if (failed_) {
@@ -119,11 +123,11 @@ void readBoxes(NumberReader& reader, Read& into) {
 }
 
 QByteArrayView withoutByteOrderMark(QByteArrayView bytes, bool* hadMark) {
-    const bool marked = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF"));
+    const bool marked = bytes.startsWith(QByteArrayView(TextFile::Utf8Bom));
     if (hadMark) {
         *hadMark = marked;
     }
-    return marked ? bytes.sliced(3) : bytes;
+    return marked ? bytes.sliced(TextFile::Utf8Bom.size()) : bytes;
 }
 
 Read read(QByteArrayView text) {

@@ -20,10 +20,11 @@ QString printedNumber(int value);
 QStringList lines(const CardLayout& layout);
 
 // Reads the numbers of layout lines one after another; blanks, tabs, commas and line ends all
-// separate them. A number that is not a whole number in the 16-bit range ends the reading.
+// separate them. A number that is not a whole number in the 16-bit range ends the reading. A
+// UTF-8 byte-order mark in front, as editors write, is passed over.
 class NumberReader {
 public:
-    explicit NumberReader(QByteArrayView text) : text_(text) {}
+    explicit NumberReader(QByteArrayView text);
 
     std::optional<int> next();
 

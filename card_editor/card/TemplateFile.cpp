@@ -1,6 +1,7 @@
 #include "card_editor/card/TemplateFile.h"
 
 #include "common/platform/Cp1252.h"
+#include "common/platform/TextFile.h"
 
 #include <QStringDecoder>
 
@@ -41,15 +42,6 @@ QString pathOfLine(QByteArrayView line, bool utf8) {
     return text.mid(start);
 }
 
-bool fitsCp1252(const QString& text) {
-    for (const QChar ch : text) {
-        if (ch != u'?' && Cp1252::fromUnicode(ch.unicode()) == '?') {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 Read read(QByteArrayView bytes) {
@@ -80,20 +72,13 @@ Read read(QByteArrayView bytes) {
     return result;
 }
 
-QByteArray encodeText(const QString& text) {
-    if (fitsCp1252(text)) {
-        return Cp1252::encode(text);
-    }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
-}
-
 std::optional<QByteArray> bytes(const CardLayout& layout, const QString& imagePath) {
     if (imagePath.contains(u'\n') || imagePath.contains(u'\r')) {
         return std::nullopt;
     }
     QStringList lines = LayoutFile::lines(layout);
     lines.insert(1, imagePath);
-    return encodeText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    return TextFile::encodeLines(lines, TextFile::Encoding::Utf8WhenNeeded);
 }
 
 } // namespace TemplateFile

@@ -26,7 +26,4 @@ Read read(QByteArrayView bytes);
 // Nothing for a path with a line break, which would shift every box line after it.
 std::optional<QByteArray> bytes(const CardLayout& layout, const QString& imagePath);
 
-// Text as Windows-1252 when every character fits, else as UTF-8 after a byte-order mark.
-QByteArray encodeText(const QString& text);
-
 } // namespace TemplateFile

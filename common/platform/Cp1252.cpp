@@ -33,6 +33,15 @@ char fromUnicode(char16_t ch) {
     return '?';
 }
 
+bool canEncode(QStringView text) {
+    for (const QChar ch : text) {
+        if (ch != u'?' && fromUnicode(ch.unicode()) == '?') {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString decode(const QByteArray& bytes) {
     QString text;
     text.reserve(bytes.size());

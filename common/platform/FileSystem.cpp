@@ -6,6 +6,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef TAVRIN_FUZZ_MEMORY_FILES
+#include <QHash>
+#include <QSet>
+#endif
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 bool isSeparator(QChar c) {
@@ -16,19 +25,50 @@ bool isSeparator(QChar c) {
 #endif
 }
 
+#ifdef TAVRIN_FUZZ_MEMORY_FILES
+// Fuzz builds only: files below "/memory" live in memory, so that the fuzz targets run the
+// real readers and writers without waiting for a disk.
+struct MemoryFiles {
+    QHash<QString, QByteArray> files;
+    QSet<QString> folders{QStringLiteral("/memory")};
+};
+
+MemoryFiles& memory() {
+    static MemoryFiles files;
+    return files;
+}
+
+bool inMemory(const QString& path) {
+    return path == u"/memory" || path.startsWith(u"/memory/");
+}
+
+QString parentOf(const QString& path) {
+    return path.left(path.lastIndexOf(u'/'));
+}
+#define TAVRIN_IN_MEMORY(path, result)                                                             \
+    if (inMemory(path)) {                                                                          \
+        return result;                                                                             \
+    }
+#else
+#define TAVRIN_IN_MEMORY(path, result)
+#endif
+
 } // namespace
 
 namespace FileSystem {
 
 bool fileExists(const QString& path) {
+    TAVRIN_IN_MEMORY(path, memory().files.contains(path))
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 bool folderExists(const QString& path) {
+    TAVRIN_IN_MEMORY(path, memory().folders.contains(path))
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
 bool pathExists(const QString& path) {
+    TAVRIN_IN_MEMORY(path, fileExists(path) || folderExists(path))
     if (path.isEmpty()) {
         return false;
     }
@@ -37,11 +77,25 @@ bool pathExists(const QString& path) {
 }
 
 bool isReadOnly(const QString& path) {
+    TAVRIN_IN_MEMORY(path, false)
     const QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+    if (path.isEmpty() || !info.exists()) {
+        return false;
+    }
+    if (!(info.permissions() & QFileDevice::WriteOwner)) {
+        return true;
+    }
+#ifdef Q_OS_UNIX
+    // The permission bits alone do not say what this user may do.
+    return ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+#else
+    return !info.isWritable();
+#endif
 }
 
 bool makeFolder(const QString& path) {
+    TAVRIN_IN_MEMORY(path, folderExists(parentOf(path)) && !fileExists(path) &&
+                               (memory().folders.insert(path), true))
     if (path.isEmpty()) {
         return false;
     }
@@ -50,6 +104,7 @@ bool makeFolder(const QString& path) {
 }
 
 bool deleteFile(const QString& path) {
+    TAVRIN_IN_MEMORY(path, memory().files.remove(path) > 0)
     if (!fileExists(path) || isReadOnly(path)) {
         return false;
     }
@@ -57,21 +112,47 @@ bool deleteFile(const QString& path) {
 }
 
 std::optional<QByteArray> readFile(const QString& path) {
-    if (!fileExists(path)) {
+    return readFile(path, nullptr);
+}
+
+std::optional<QByteArray> readFile(const QString& path, QString* error) {
+    const auto fail = [error](const QString& why) -> std::optional<QByteArray> {
+        if (error != nullptr) {
+            *error = why;
+        }
         return std::nullopt;
+    };
+    TAVRIN_IN_MEMORY(path, fileExists(path) ? std::optional(memory().files.value(path))
+                                            : fail(QStringLiteral("No such file")))
+    if (!fileExists(path)) {
+        if (folderExists(path)) {
+            return fail(QStringLiteral("It is a folder"));
+        }
+        return fail(pathExists(path) ? QStringLiteral("Not a regular file")
+                                     : QStringLiteral("No such file"));
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    // Unbuffered: the whole file is read at once, straight into the result.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return fail(file.errorString());
     }
-    QByteArray bytes = file.readAll();
+    // Read straight into a result of the file's size; a file that grows meanwhile is read on.
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0) {
+        return fail(file.errorString());
+    }
+    bytes.truncate(got);
+    if (got == file.size()) {
+        bytes.append(file.readAll());
+    }
     if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+        return fail(file.errorString());
     }
     return bytes;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error, InPlace inPlace) {
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     const auto fail = [error](const QString& why) {
         if (error != nullptr) {
             *error = why;
@@ -89,8 +170,12 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error, I
     if (isReadOnly(path)) {
         return fail(QStringLiteral("The file is read-only"));
     }
+    TAVRIN_IN_MEMORY(path, folderExists(parentOf(path)) ? (memory().files.insert(path, bytes), true)
+                                                        : fail(QStringLiteral("No such folder")))
     QSaveFile file(path);
-    file.setDirectWriteFallback(inPlace == InPlace::WhenNoTemporaryFile);
+    // Safe replacement needs a new file beside the old one; where the folder forbids that, an
+    // existing file this user may write is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(file.errorString());
     }

@@ -12,7 +12,9 @@ bool fileExists(const QString& path);   // a file, not a folder
 bool folderExists(const QString& path); // a folder, not a file
 bool pathExists(const QString& path);   // anything at all, a broken link included
 
-// Read-only means the owner-write permission bit is clear, whoever runs the program.
+// Read-only means this user cannot write the file: its owner-write permission bit is clear
+// (which holds even for an administrator), or the running user has no write access to it (a
+// file of another user, a read-only file system).
 bool isReadOnly(const QString& path);
 
 // Creates one folder; true when the folder is there afterwards.
@@ -25,15 +27,14 @@ bool deleteFile(const QString& path);
 // refused, so a read never waits for an end that does not come.
 std::optional<QByteArray> readFile(const QString& path);
 
-// Where a folder cannot take a temporary file: fail, or write over the file itself.
-enum class InPlace { Never, WhenNoTemporaryFile };
+// As readFile; when it fails, error (when given) says why in the system's words.
+std::optional<QByteArray> readFile(const QString& path, QString* error);
 
 // Replaces the file with bytes only when all of them were written (temporary file and rename);
 // false on any failure, the old file then untouched, and error (when given) says why. Only a
-// regular file that is not read-only is replaced. With InPlace::WhenNoTemporaryFile a folder
-// that refuses new files still has its file written over, without that guarantee.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr,
-                 InPlace inPlace = InPlace::Never);
+// regular file that is not read-only is replaced. Where the folder cannot be written (a shared
+// folder) but the file can, the file is written in place instead.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 QString programFolder(); // folder of the running executable
 

@@ -1,12 +1,11 @@
 #include "common/platform/ProfileText.h"
 
 #include "common/platform/Cp1252.h"
+#include "common/platform/TextFile.h"
 
 #include <cstring>
 
 namespace {
-
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -29,20 +28,16 @@ QString trimmed(const QString& text) {
 }
 
 // Names match without regard to the case of ASCII letters only; accented letters must match.
+char16_t foldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
 bool sameName(const QString& a, const QString& b) {
     if (a.size() != b.size()) {
         return false;
     }
     for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a.at(i).unicode();
-        char16_t y = b.at(i).unicode();
-        if (x >= 'A' && x <= 'Z') {
-            x = static_cast<char16_t>(x - 'A' + 'a');
-        }
-        if (y >= 'A' && y <= 'Z') {
-            y = static_cast<char16_t>(y - 'A' + 'a');
-        }
-        if (x != y) {
+        if (foldAscii(a.at(i).unicode()) != foldAscii(b.at(i).unicode())) {
             return false;
         }
     }
@@ -70,8 +65,9 @@ struct Line {
 class LineScanner {
 public:
     explicit LineScanner(const QByteArray& content)
-        : data_(content.constData()), size_(content.size()), utf8_(content.startsWith(kUtf8Bom)),
-          pos_(utf8_ ? kUtf8Bom.size() : 0) {}
+        : data_(content.constData()), size_(content.size()),
+          utf8_(content.startsWith(TextFile::Utf8Bom)), pos_(utf8_ ? TextFile::Utf8Bom.size() : 0) {
+    }
 
     bool utf8() const { return utf8_; }
 
@@ -81,17 +77,39 @@ public:
         }
         line = Line{};
         line.start = pos_;
-        const void* newline = std::memchr(data_ + pos_, '\n', static_cast<size_t>(size_ - pos_));
-        qsizetype end = size_;
-        if (newline != nullptr) {
-            end = static_cast<const char*>(newline) - data_;
+        // CR LF, LF and a lone CR all end a line, so no line ever holds the start of another
+        // that a write would then lose.
+        qsizetype end = pos_;
+        while (end < size_ && data_[end] != '\n' && data_[end] != '\r') {
+            ++end;
+        }
+        if (end < size_) {
             line.terminated = true;
-            line.next = end + 1;
+            const bool crLf = data_[end] == '\r' && end + 1 < size_ && data_[end + 1] == '\n';
+            line.next = end + (crLf ? 2 : 1);
         } else {
             line.next = size_;
         }
         classify(line, trim({pos_, end}));
         pos_ = line.next;
+        return true;
+    }
+
+    // Whether the name in span is name, as sameName compares; a Windows-1252 file is compared
+    // byte by byte, since every lookup walks every line.
+    bool nameIs(Span span, const QString& name) const {
+        if (utf8_) {
+            return sameName(text(span), name);
+        }
+        if (span.end - span.begin != name.size()) {
+            return false;
+        }
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(data_[span.begin + i]);
+            if (foldAscii(Cp1252::toUnicode(byte)) != foldAscii(name.at(i).unicode())) {
+                return false;
+            }
+        }
         return true;
     }
 
@@ -175,7 +193,7 @@ Place locate(LineScanner& scanner, const QString& section, const QString& key) {
             if (place.sectionFound) {
                 break; // the first section of that name is the one that counts
             }
-            if (sameName(scanner.text(line.name), wantedSection)) {
+            if (scanner.nameIs(line.name, wantedSection)) {
                 place.sectionFound = true;
                 place.insertAt = line.next;
                 place.insertNeedsBreak = !line.terminated;
@@ -189,7 +207,7 @@ Place locate(LineScanner& scanner, const QString& section, const QString& key) {
             place.insertAt = line.next;
             place.insertNeedsBreak = !line.terminated;
         }
-        if (line.kind == LineKind::Key && sameName(scanner.text(line.name), wantedKey)) {
+        if (line.kind == LineKind::Key && scanner.nameIs(line.name, wantedKey)) {
             place.keyFound = true;
             place.keyLine = line;
             break;
@@ -214,6 +232,11 @@ std::optional<QString> findValue(const QByteArray& content, const QString& secti
 
 QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
                      const QString& value) {
+    if (!content.startsWith(TextFile::Utf8Bom) &&
+        !(Cp1252::canEncode(section) && Cp1252::canEncode(key) && Cp1252::canEncode(value))) {
+        // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
+        return withValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value);
+    }
     LineScanner scanner(content);
     const Place place = locate(scanner, section, key);
     const auto encode = [&scanner](const QString& text) {
@@ -245,8 +268,8 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
         return result;
     }
     result.append(content);
-    const bool onlyBom = scanner.utf8() && content.size() == kUtf8Bom.size();
-    if (!content.isEmpty() && !onlyBom && !content.endsWith('\n')) {
+    const bool onlyBom = scanner.utf8() && content.size() == TextFile::Utf8Bom.size();
+    if (!content.isEmpty() && !onlyBom && !content.endsWith('\n') && !content.endsWith('\r')) {
         result.append(crlf);
     }
     result.append(encode(u'[' + trimmed(section) + u']'));

@@ -6,7 +6,8 @@
 #include <optional>
 
 // The profile (INI) format on the bytes of a whole file, without touching the disk. The file
-// is Windows-1252, or UTF-8 when it starts with a UTF-8 byte-order mark.
+// is Windows-1252, or UTF-8 when it starts with a UTF-8 byte-order mark. Lines end with CR LF,
+// LF or a lone CR.
 namespace ProfileText {
 
 // The value of the first matching key in the first matching section, quotes removed; nullopt
@@ -14,7 +15,9 @@ namespace ProfileText {
 std::optional<QString> findValue(const QByteArray& content, const QString& section,
                                  const QString& key);
 
-// The file with the key set to value. Every line but the one written stays byte for byte.
+// The file with the key set to value. Every line but the one written stays byte for byte,
+// unless a text does not fit Windows-1252: a Windows-1252 file then becomes UTF-8 with a
+// byte-order mark, every line keeping its text.
 QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
                      const QString& value);
 

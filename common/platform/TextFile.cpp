@@ -3,6 +3,8 @@
 #include "common/platform/Cp1252.h"
 #include "common/platform/FileSystem.h"
 
+#include <algorithm>
+
 namespace TextFile {
 
 std::optional<QStringList> readLines(const QString& path) {
@@ -10,7 +12,14 @@ std::optional<QStringList> readLines(const QString& path) {
     if (!bytes) {
         return std::nullopt;
     }
-    return splitLines(Cp1252::decode(*bytes));
+    return splitLines(decode(*bytes));
+}
+
+QString decode(const QByteArray& bytes) {
+    if (bytes.startsWith(Utf8Bom)) {
+        return QString::fromUtf8(bytes.constData() + Utf8Bom.size(), bytes.size() - Utf8Bom.size());
+    }
+    return Cp1252::decode(bytes);
 }
 
 QStringList splitLines(const QString& text) {
@@ -31,18 +40,28 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-bool writeLines(const QString& path, const QStringList& lines, QString* error) {
+QByteArray encodeLines(const QStringList& lines, Encoding encoding) {
+    const bool utf8 = encoding == Encoding::Utf8WhenNeeded &&
+                      !std::all_of(lines.begin(), lines.end(),
+                                   [](const QString& line) { return Cp1252::canEncode(line); });
     QByteArray bytes;
-    qsizetype total = 0;
+    qsizetype total = utf8 ? Utf8Bom.size() : 0;
     for (const QString& line : lines) {
-        total += line.size() + 2;
+        total += line.size() * (utf8 ? 3 : 1) + 2;
     }
     bytes.reserve(total);
+    if (utf8) {
+        bytes.append(Utf8Bom);
+    }
     for (const QString& line : lines) {
-        bytes.append(Cp1252::encode(line));
+        bytes.append(utf8 ? line.toUtf8() : Cp1252::encode(line));
         bytes.append("\r\n");
     }
-    return FileSystem::replaceFile(path, bytes, error);
+    return bytes;
+}
+
+bool writeLines(const QString& path, const QStringList& lines, QString* error, Encoding encoding) {
+    return FileSystem::replaceFile(path, encodeLines(lines, encoding), error);
 }
 
 } // namespace TextFile

@@ -82,8 +82,8 @@ public:
     bool SaveGAMfile();
 
     // Reads the game file the user picks in dialog, or the last one without a dialog when
-    // ReopenLastGamFile is 1, then refreshes every view. False when the dialog was cancelled
-    // (nothing changed).
+    // ReopenLastGamFile is 1, then refreshes every view. False when the dialog was cancelled or
+    // the file could not be read (shown to the user); nothing has changed then.
     int ReopenLastGamFile = 0;
     bool OpenGamFile(CommonDialog& dialog);
 

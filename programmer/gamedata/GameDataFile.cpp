@@ -46,9 +46,11 @@ void GameData::RememberGamFile() {
 
 bool GameData::OpenGamFile(CommonDialog& dialog) {
     view_.SetStatusPanel(1, QStringLiteral("Opening Brelkin game file"));
+    QString path;
+    QString title;
     if (ReopenLastGamFile == 1) {
-        CurrentFilePath = Settings.LastGamPath;
-        CurrentFileTitle = Settings.LastGamName;
+        path = Settings.LastGamPath;
+        title = Settings.LastGamName;
     } else {
         if (!Settings.Lastfolder.isEmpty() && FileSystem::folderExists(Settings.Lastfolder)) {
             dialog.InitDir = Settings.Lastfolder;
@@ -63,23 +65,36 @@ bool GameData::OpenGamFile(CommonDialog& dialog) {
             view_.SetStatusPanel(1, QStringLiteral("Welcome to Tavrin"));
             return false;
         }
-        CurrentFilePath = dialog.FileName;
-        CurrentFileTitle = dialog.FileTitle;
+        path = dialog.FileName;
+        title = dialog.FileTitle;
     }
     ReopenLastGamFile = 0;
+
+    // The file is read before anything changes: one that cannot be read leaves the open game,
+    // its status and the settings as they were.
+    QString why;
+    const std::optional<QByteArray> bytes = FileSystem::readFile(path, &why);
+    if (!bytes) {
+        messageBox_.MsgBox(QStringLiteral("I couldn't read the game file ") + path +
+                               QStringLiteral(", so I've left everything as it was. The system "
+                                              "says: ") +
+                               why + QLatin1Char('.'),
+                           MsgStyle::Exclamation, QStringLiteral("Can't read the game file"));
+        view_.SetStatusPanel(1, QStringLiteral(" ") + title + QStringLiteral(" was not opened."));
+        return false;
+    }
+    CurrentFilePath = path;
+    CurrentFileTitle = title;
     RememberGamFile();
     FileSystem::ChangeToDriveRoot(CurrentFilePath);
 
     for (int m = 1; m <= ModeCount; ++m) {
         SetupButtonArray(m);
     }
-    // A file that cannot be read leaves every record blank; a short one blanks what it lacks.
-    const std::optional<QStringList> lines = TextFile::readLines(CurrentFilePath);
+    // A short file blanks what it lacks.
     view_.SetStatusPanel(1, QStringLiteral(" Extracting definitions from ") + CurrentFileTitle +
                                 QStringLiteral(" ...."));
-    if (lines) {
-        GameFile::Read(*lines, *this);
-    }
+    GameFile::Read(TextFile::splitLines(TextFile::decode(*bytes)), *this);
 
     view_.SetStatusPanel(1, QStringLiteral(" Ready"));
     view_.SetStatusPanel(2, QStringLiteral("Saved"));

@@ -21,8 +21,19 @@ const QString* LineAt(const QStringList& lines, int n) {
     return n >= 1 && n <= lines.size() ? &lines.at(n - 1) : nullptr;
 }
 
-QString Group(const QString& field) {
-    return QLatin1Char('$') + field + QLatin1Char(' ');
+// Appends "$", the field and a blank. Lines are built in place: a save makes some 6000
+// groups.
+void AppendGroup(QString& line, QStringView field) {
+    line.append(u'$');
+    line.append(field);
+    line.append(u' ');
+}
+
+void AppendHH(QString& line, int value) {
+    static constexpr char16_t Digits[] = u"0123456789ABCDEF";
+    const int clamped = std::clamp(value, 0, 255);
+    const char16_t field[2] = {Digits[clamped / 16], Digits[clamped % 16]};
+    AppendGroup(line, QStringView(field, 2));
 }
 
 int HexDigit(QChar c) {
@@ -39,21 +50,22 @@ int HexDigit(QChar c) {
     return -1;
 }
 
-// Hexadecimal value of the field of group j.
+// Hexadecimal value of the field of group j; characters past the line's end count as blanks,
+// which end the value.
 int GroupValue(const QString& line, int group) {
-    return GameFile::HexValue(GameFile::GroupField(line, group));
+    return GameFile::HexValue(QStringView(line).mid(4 * group - 3, 2));
 }
 
-// One line of 14 groups per record, modes 1..5 and records 1..28 in order; fieldOf(record, j)
-// gives the field of group j.
-template <typename FieldOf>
-void AppendRecordLines(QStringList& lines, const GameData& data, FieldOf fieldOf) {
+// One line of 14 groups per record, modes 1..5 and records 1..28 in order; appendGroup(line,
+// record, j) appends group j.
+template <typename AppendGroupOf>
+void AppendRecordLines(QStringList& lines, const GameData& data, AppendGroupOf appendGroup) {
     for (int m = 1; m <= Modes; ++m) {
         for (const ButtonRecord& record : *data.ModeArray(m)) {
             QString line;
             line.reserve(4 * Groups);
             for (int j = 1; j <= Groups; ++j) {
-                line += Group(fieldOf(record, j));
+                appendGroup(line, record, j);
             }
             lines.append(line);
         }
@@ -64,9 +76,9 @@ QString DescriptionLine(int m, int r, const QString& description) {
     // The count is of the characters the file will hold: a character beyond the basic plane
     // takes two places in memory but is written as one "?", and the reader takes the last
     // count characters of the line.
-    const int stored = static_cast<int>(Cp1252::encode(description).size());
-    return QStringLiteral("$0%1 $%2 $%3 ").arg(m).arg(GameFile::HH(r), GameFile::HH(stored)) +
-           description;
+    const QString text = GameFile::WithoutLineBreaks(description);
+    const int stored = static_cast<int>(Cp1252::encode(text).size());
+    return QStringLiteral("$0%1 $%2 $%3 ").arg(m).arg(GameFile::HH(r), GameFile::HH(stored)) + text;
 }
 
 // A description line: tag "$01".."$05", record and count in hexadecimal, the description in
@@ -82,7 +94,7 @@ void ReadDescriptionLine(const QString& line, GameData& data) {
         return;
     }
     const int count = GameFile::HexValue(QStringView(line).mid(9, 2));
-    record->Description = line.right(count);
+    record->Description = GameFile::WithoutLineBreaks(line.right(count));
 }
 
 } // namespace
@@ -90,7 +102,9 @@ void ReadDescriptionLine(const QString& line, GameData& data) {
 namespace GameFile {
 
 QString HH(int value) {
-    return QString::number(std::clamp(value, 0, 255), 16).toUpper().rightJustified(2, u'0');
+    QString group;
+    AppendHH(group, value);
+    return group.mid(1, 2);
 }
 
 int HexValue(QStringView text) {
@@ -108,23 +122,44 @@ int HexValue(QStringView text) {
     return value;
 }
 
+QString WithoutLineBreaks(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
 QString GroupField(const QString& line, int group) {
-    return line.mid(4 * group - 3, 2).leftJustified(2, QLatin1Char(' '));
+    const qsizetype at = 4 * group - 3;
+    if (QStringView(line).mid(at, 2) == ButtonRecord::BlankByte) {
+        return ButtonRecord::BlankByte; // most fields; shared rather than copied
+    }
+    QString field(2, u' ');
+    for (qsizetype k = 0; k < 2; ++k) {
+        if (at + k >= 0 && at + k < line.size()) {
+            // Half of a character outside the basic plane (from a UTF-8 file) would be written
+            // as one "?" with its other half and shift the line's columns.
+            const QChar c = line.at(at + k);
+            field[k] = c.isSurrogate() ? QChar(u'?') : c;
+        }
+    }
+    return field;
 }
 
 QStringList Lines(const QString& gameName, const GameData& data) {
     QStringList lines;
     lines.reserve(FixedLines + Modes * Records);
-    lines.append(gameName);
-    AppendRecordLines(lines, data,
-                      [](const ButtonRecord& record, int j) { return record.KeyCodeByte(j); });
-    AppendRecordLines(lines, data,
-                      [](const ButtonRecord& record, int j) { return HH(record.KeyPressLen(j)); });
+    lines.append(WithoutLineBreaks(gameName));
+    AppendRecordLines(lines, data, [](QString& line, const ButtonRecord& record, int j) {
+        AppendGroup(line, record.KeyCodeByte(j));
+    });
+    AppendRecordLines(lines, data, [](QString& line, const ButtonRecord& record, int j) {
+        AppendHH(line, record.KeyPressLen(j));
+    });
     for (int m = 1; m <= Modes; ++m) {
         QString line;
         line.reserve(4 * Records);
         for (const ButtonRecord& record : *data.ModeArray(m)) {
-            line += Group(HH(record.NumKeyPresses));
+            AppendHH(line, record.NumKeyPresses);
         }
         lines.append(line);
     }
@@ -141,7 +176,7 @@ QStringList Lines(const QString& gameName, const GameData& data) {
 
 void Read(const QStringList& lines, GameData& data) {
     if (const QString* name = LineAt(lines, 1)) {
-        data.GameName = *name;
+        data.GameName = WithoutLineBreaks(*name);
     }
     for (int m = 1; m <= Modes; ++m) {
         for (int r = 1; r <= Records; ++r) {

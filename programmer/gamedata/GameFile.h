@@ -28,7 +28,12 @@ int HexValue(QStringView text);
 // is too short.
 QString GroupField(const QString& line, int group);
 
-// The whole file for this game name and the five modes of data, one entry per line.
+// text with every CR and LF replaced by a blank: a line break inside the game name or a
+// description would shift every line after it.
+QString WithoutLineBreaks(QString text);
+
+// The whole file for this game name and the five modes of data, one entry per line; always
+// FixedLines lines plus one per programmed record.
 QStringList Lines(const QString& gameName, const GameData& data);
 
 // Reads lines into GameName and the five modes. The records must be blank beforehand; lines

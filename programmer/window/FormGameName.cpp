@@ -1,6 +1,7 @@
 #include "programmer/window/FormGameName.h"
 
 #include "common/dialogs/DialogLayout.h"
+#include "programmer/window/SingleLineValidator.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@ FormGameName::FormGameName(const QString& gameName, QWidget* parent)
     Label1 = c.Label1;
     Text1 = c.Text1;
     Command1 = c.Command1;
+    SingleLineValidator::install(Text1);
 
     connect(Text1, &QLineEdit::textChanged, this, &FormGameName::Text1_Change);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });

@@ -1,5 +1,7 @@
 #include "programmer/window/ProgrammingTab.h"
 
+#include "programmer/window/SingleLineValidator.h"
+
 #include "programmer/window/ClickLabel.h"
 #include "programmer/window/OnScreenKeyboard.h"
 
@@ -99,6 +101,7 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Description of button's function"));
     Text1->setMaxLength(16);
+    SingleLineValidator::install(Text1);
     Text1->installEventFilter(this);
     data->addWidget(Text1, 1, 1);
     Command3[0] =

@@ -137,4 +137,19 @@ TEST_F(CardSettingsTest, RecentFilesReadAsStoredAndBounded) {
     EXPECT_EQ(doc.AutoLoadRecent, 0);
 }
 
+// Folders with letters outside Windows-1252 are written so that they read back.
+TEST_F(CardSettingsTest, FoldersOutsideWindows1252ReadBack) {
+    loadAll();
+    doc.GamDefaultDirectory = "/home/\u043f\u0438\u043b\u043e\u0442/\u0418\u0433\u0440\u044b";
+    doc.BitmapPath = "/srv/\u5361\u7247/gamecard.bmp";
+    CardSettings::SaveFileLocations(doc);
+    CardSettings::SaveStyles(doc);
+    CardDocument back;
+    back.programFolder = doc.programFolder;
+    CardSettings::LoadFileLocations(back);
+    EXPECT_EQ(back.GamDefaultDirectory, FileSystem::storedPathCase(doc.GamDefaultDirectory));
+    EXPECT_EQ(back.BitmapPath, FileSystem::storedPathCase(doc.BitmapPath));
+    EXPECT_FALSE(iniLines().join("").contains(u'?'));
+}
+
 } // namespace

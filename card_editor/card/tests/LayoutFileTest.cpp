@@ -46,12 +46,15 @@ TEST(LayoutFile, SeparatorsAndColumnsDoNotMatter) {
         text += QByteArray::number(i) + ",        " + QByteArray::number(i + 1) + "\n" +
                 QByteArray::number(50 + i) + "   +" + QByteArray::number(60 + i) + "\r\n";
     }
-    const LayoutFile::Read read = LayoutFile::read(text);
-    ASSERT_TRUE(read.picture.has_value());
-    EXPECT_EQ(*read.picture, (BoxRect{1, 2, 3, 4}));
-    EXPECT_EQ(read.pictureVisible, true);
-    ASSERT_TRUE(read.boxes[34].has_value());
-    EXPECT_EQ(*read.boxes[34], (BoxRect{34, 35, 84, 94}));
+    // A file an editor saved as UTF-8 with its byte-order mark reads the same.
+    for (const QByteArray& file : {text, "\xEF\xBB\xBF" + text}) {
+        const LayoutFile::Read read = LayoutFile::read(file);
+        ASSERT_TRUE(read.picture.has_value());
+        EXPECT_EQ(*read.picture, (BoxRect{1, 2, 3, 4}));
+        EXPECT_EQ(read.pictureVisible, true);
+        ASSERT_TRUE(read.boxes[34].has_value());
+        EXPECT_EQ(*read.boxes[34], (BoxRect{34, 35, 84, 94}));
+    }
 }
 
 TEST(LayoutFile, DamagedFilesLeaveTheRestAsItWas) {

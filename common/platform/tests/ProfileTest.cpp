@@ -238,8 +238,13 @@ TEST_F(ProfileTest, FailedOrRefusedWritesLeaveTheFileAlone) {
 TEST_F(ProfileTest, FilesAreWindows1252UnlessTheyStartWithAUtf8Mark) {
     write("[Default images]\r\nJe\xFC=c:\\b\xE9\x80.bmp\r\n");
     EXPECT_EQ(text("Default images", "Jeü"), "c:\\bé€.bmp");
+    ASSERT_TRUE(Profile::writeString("Default images", "Jeü", "ü€", path()));
+    EXPECT_EQ(content(), "[Default images]\r\nJe\xFC=\xFC\x80\r\n");
+    // A letter Windows-1252 lacks turns the file into UTF-8 rather than into "?".
     ASSERT_TRUE(Profile::writeString("Default images", "Jeü", "ü€ŝ", path()));
-    EXPECT_EQ(content(), "[Default images]\r\nJe\xFC=\xFC\x80?\r\n");
+    EXPECT_EQ(content(), "\xEF\xBB\xBF[Default images]\r\nJe\xC3\xBC=\xC3\xBC\xE2\x82\xAC"
+                         "\xC5\x9D\r\n");
+    EXPECT_EQ(text("Default images", "Jeü"), "ü€ŝ");
 
     write("\xEF\xBB\xBF[Default images]\nJeü=é\n");
     EXPECT_EQ(text("Default images", "Jeü"), "é");
@@ -269,6 +274,48 @@ TEST_F(ProfileTest, BinaryContentSurvivesAndStaysUntouched) {
     ASSERT_TRUE(Profile::writeString("Fresh Section", "Key", "x", path()));
     EXPECT_TRUE(content().startsWith(expected));
     EXPECT_EQ(text("Fresh Section", "Key"), "x");
+}
+
+// Lines may end with CR LF, LF or a lone CR; a write replaces only its own line.
+TEST(ProfileTextTest, EveryLineEndEndsALine) {
+    struct Case {
+        const char* what;
+        QByteArray before;
+        const char* key;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"lone CR between keys", "[a]\rb=1\rc=2\r", "b", "[a]\rb=new\r\nc=2\r"},
+        {"lone CR ends the file", "[a]\r\nb=new\r", "b", "[a]\r\nb=new\r\n"},
+        {"mixed ends", "[a]\nb=1\r\nc=2\rd=3", "c", "[a]\nb=1\r\nc=new\r\nd=3"},
+        {"new key after a lone CR", "[a]\rb=1\r", "z", "[a]\rb=1\rz=new\r\n"},
+        {"new section after a lone CR", "[x]\r", "k", "[x]\r[s]\r\nk=new\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString section = QString::fromLatin1(c.key) == "k" ? "s" : "a";
+        const QByteArray written = ProfileText::withValue(c.before, section, c.key, "new");
+        EXPECT_EQ(written.toStdString(), c.after.toStdString());
+        EXPECT_EQ(ProfileText::findValue(written, section, c.key), "new");
+    }
+    EXPECT_EQ(ProfileText::findValue("[a]\rb=1\rc=2\r", "a", "c"), "2");
+}
+
+// A path outside Windows-1252 makes the file UTF-8 with a mark, its other lines keeping their
+// text; once UTF-8 it stays so, and Windows-1252 files stay Windows-1252 while everything fits.
+TEST_F(ProfileTest, UnicodePathsTurnTheFileIntoUtf8ForGood) {
+    write("[Main options]\r\nLastfolder=C:\\Caf\xE9\\\r\nAlwaysChorded=1\r\n");
+    const QString path = "/home/\u0438\u0433\u0440\u0430/\u041f\u0440\u0438\u0432\u0435\u0442.gam";
+    ASSERT_TRUE(Profile::writeString("Main options", "LastGamPath", path, this->path()));
+    EXPECT_EQ(content(), "\xEF\xBB\xBF[Main options]\r\nLastfolder=C:\\Caf\xC3\xA9\\\r\n"
+                         "AlwaysChorded=1\r\nLastGamPath=" +
+                             path.toUtf8() + "\r\n");
+    EXPECT_EQ(text("Main options", "LastGamPath", 500), path);
+    EXPECT_EQ(text("Main options", "Lastfolder"), "C:\\Café\\");
+
+    ASSERT_TRUE(Profile::writeString("Main options", "LastGamPath", "/plain.gam", this->path()));
+    EXPECT_TRUE(content().startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(text("Main options", "Lastfolder"), "C:\\Café\\");
 }
 
 TEST(ProfileTextTest, ParsesIntegersLikeTheProfileFunctions) {

@@ -44,6 +44,41 @@ TEST(TextFile, ReadsCrLfAndLfLines) {
     EXPECT_EQ(TextFile::readLines(path), (QStringList{"a\rb\r", "c\r"}));
 }
 
+TEST(TextFile, WritesUtf8OnlyWhenACharacterDoesNotFitAndOnlyOnRequest) {
+    struct Case {
+        const char* what;
+        QStringList lines;
+        TextFile::Encoding encoding;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"fits",
+         {"Caf\u00e9", "\u20ac"},
+         TextFile::Encoding::Utf8WhenNeeded,
+         "Caf\xE9\r\n\x80\r\n"},
+        {"does not fit",
+         {"Caf\u00e9", "\u0418\u0433\u0440\u044b"},
+         TextFile::Encoding::Utf8WhenNeeded,
+         "\xEF\xBB\xBF"
+         "Caf\xC3\xA9\r\n\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B\r\n"},
+        {"beyond the basic plane",
+         {"\U0001F600"},
+         TextFile::Encoding::Utf8WhenNeeded,
+         "\xEF\xBB\xBF\xF0\x9F\x98\x80\r\n"},
+        {"not asked for", {"\u0418"}, TextFile::Encoding::Windows1252, "?\r\n"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Template.qlt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(TextFile::writeLines(path, c.lines, nullptr, c.encoding));
+        EXPECT_EQ(bytesOf(path).toStdString(), c.bytes.toStdString());
+        if (c.encoding == TextFile::Encoding::Utf8WhenNeeded) {
+            EXPECT_EQ(TextFile::readLines(path), c.lines); // the mark is not part of the text
+        }
+    }
+}
+
 TEST(TextFile, ReportsWhatCannotBeReadOrWritten) {
     QTemporaryDir dir;
     EXPECT_FALSE(TextFile::readLines(dir.filePath("missing.txt")).has_value());

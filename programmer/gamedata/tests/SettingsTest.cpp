@@ -118,3 +118,32 @@ TEST(SettingsFolder, FolderOfKeepsTheSeparator) {
 }
 
 } // namespace
+
+namespace {
+
+// Linux file names often hold letters Windows-1252 lacks: they must come back as they were.
+TEST_F(SettingsTest, PathsOutsideWindows1252SurviveARestart) {
+    const QString games = "/home/\u043f\u0438\u043b\u043e\u0442/\u0418\u0433\u0440\u044b/";
+    const QString cases[][2] = {
+        {games + "\u041f\u0440\u0438\u0432\u0435\u0442.gam",
+         "\u041f\u0440\u0438\u0432\u0435\u0442.gam"},
+        {"/srv/\u00c9t\u00e9/\u4e2d\u6587.gam", "\u4e2d\u6587.gam"},
+        {"/srv/plain/Caf\u00e9.gam", "Caf\u00e9.gam"},
+    };
+    for (const auto& [path, name] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        data.Settings.LastGamPath = path;
+        data.Settings.LastGamName = name;
+        data.Settings.Lastfolder = ProgrammerSettings::FolderOf(path);
+        data.WriteIniSettings();
+        ProgrammerSettings back;
+        back.Read(dir.path());
+        EXPECT_EQ(back.LastGamPath, path);
+        EXPECT_EQ(back.LastGamName, name);
+        EXPECT_EQ(back.Lastfolder, ProgrammerSettings::FolderOf(path));
+    }
+    // The file went UTF-8 with the first such name and stayed so.
+    EXPECT_TRUE(bytesOf(iniPath()).startsWith("\xEF\xBB\xBF"));
+}
+
+} // namespace
