@@ -41,6 +41,9 @@ constexpr const char* labelCaptions[9] = {
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    // Enter presses the button that has the focus, as Space does; outside a dialog Qt would
+    // ignore it, and a key press hands the focus to "Accept".
+    button->setAutoDefault(true);
     return button;
 }
 

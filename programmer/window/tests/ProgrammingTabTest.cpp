@@ -283,3 +283,21 @@ TEST_F(ProgrammingTab, AcceptRefusesInOrderKeysDescriptionModes) {
 }
 
 } // namespace
+
+namespace {
+
+class ProgrammingTabKeys : public MumFixture {};
+
+// A key press hands the focus to "Accept"; Enter there must do what Space does.
+TEST_F(ProgrammingTabKeys, EnterPressesTheFocusedAccept) {
+    clickButtonNumber(3);
+    clickKey(20);
+    QTest::keyClicks(find<QLineEdit>("Text1"), "Gear");
+    messages.queueAnswer(MsgAnswer::Ok);
+    QTest::keyClick(find<QPushButton>("Command2_0"), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().title, "Programming assigned");
+    EXPECT_EQ(infoLabel(3)->text(), "Gear");
+}
+
+} // namespace
