@@ -77,6 +77,7 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
         label->setFrameShadow(QFrame::Raised);
         label->setMinimumHeight(22);
         label->setCursor(Qt::PointingHandCursor);
+        label->setKeyboardClickable();
         modeLayout->addWidget(label);
         LBLprogramMode[static_cast<std::size_t>(i)] = label;
     }
