@@ -167,8 +167,14 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
 }
 
 bool ProgrammingTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::KeyRelease) {
-        emit descriptionKeyUp();
+    if (watched == Text1) {
+        if (event->type() == QEvent::FocusIn) {
+            keyPressedInText1_ = false;
+        } else if (event->type() == QEvent::KeyPress) {
+            keyPressedInText1_ = true;
+        } else if (event->type() == QEvent::KeyRelease && keyPressedInText1_) {
+            emit descriptionKeyUp();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

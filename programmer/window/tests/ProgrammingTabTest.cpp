@@ -2,6 +2,7 @@
 
 #include "programmer/window/GridTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -298,6 +299,18 @@ TEST_F(ProgrammingTabKeys, EnterPressesTheFocusedAccept) {
     ASSERT_EQ(messages.count(), 1u);
     EXPECT_EQ(messages.last().title, "Programming assigned");
     EXPECT_EQ(infoLabel(3)->text(), "Gear");
+}
+
+// Tabbing into the description releases Tab there; only typing starts programming.
+TEST_F(ProgrammingTabKeys, ReleaseOfTheTabThatBroughtTheFocusIsNoTyping) {
+    clickButtonNumber(3);
+    auto* text = find<QLineEdit>("Text1");
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(text, &focusIn);
+    QTest::keyRelease(text, Qt::Key_Tab);
+    EXPECT_EQ(window->data().ProgrammingInProgress, 0);
+    QTest::keyClick(text, Qt::Key_G);
+    EXPECT_EQ(window->data().ProgrammingInProgress, 1);
 }
 
 } // namespace
