@@ -32,6 +32,8 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(Rows, Columns, parent) {
     setObjectName(QStringLiteral("Grid1"));
     setAccessibleName(QStringLiteral("Programmed buttons for all 5 modes"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrows move between cells; Tab leaves the table for the next control.
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -116,6 +116,8 @@ TEST_F(TableView, MenuKeyOpensThePopUpOnTheSelection) {
     EXPECT_TRUE(window->RHMCCP[0]->isEnabled());
     EXPECT_EQ(grid()->selectedRectangle().firstRow, 4);
     window->mnuRHM->hide();
+    QTest::keyClick(grid(), Qt::Key_Tab); // Tab leaves the table: the cell stays chosen
+    EXPECT_EQ(grid()->selectedRectangle().firstColumn, 2);
 }
 
 } // namespace
