@@ -18,12 +18,15 @@ public:
 
     // Draws a text too long for the label cut short with an ellipsis; text() stays whole.
     void setElided(bool elided) { elided_ = elided; }
+    // Lets Tab reach the label and Space or Enter click it, for users without a mouse.
+    void setKeyboardClickable();
 
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

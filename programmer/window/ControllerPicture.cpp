@@ -186,6 +186,7 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         this->place(number, QRect(place.centre.x() - buttonRadius, place.centre.y() - buttonRadius,
                                   2 * buttonRadius, 2 * buttonRadius));
         number->setCursor(Qt::PointingHandCursor);
+        number->setKeyboardClickable();
         connect(number, &ClickLabel::clicked, this, [this, i] { emit buttonClicked(i); });
         buttons_[static_cast<std::size_t>(i)] = number;
 
@@ -253,8 +254,23 @@ ControllerPicture::ControllerPicture(const std::function<int(int)>& printedNumbe
         place(square, QRect(modeCentreX(m) - modeSquareSize / 2, modeSquareTop, modeSquareSize,
                             modeSquareSize));
         square->setCursor(Qt::PointingHandCursor);
+        square->setKeyboardClickable();
         connect(square, &ClickLabel::clicked, this, [this, m] { emit modeClicked(m); });
         modes_[static_cast<std::size_t>(m)] = square;
+    }
+
+    // Tab goes through the buttons by their printed numbers, then the mode squares (made last).
+    std::array<ClickLabel*, ButtonCount> byNumber{};
+    for (int i = 0; i < ButtonCount; ++i) {
+        const int printed = printed_[static_cast<std::size_t>(i)];
+        if (printed >= 1 && printed <= ButtonCount) {
+            byNumber[static_cast<std::size_t>(printed - 1)] = buttons_[static_cast<std::size_t>(i)];
+        }
+    }
+    for (std::size_t k = 1; k < byNumber.size(); ++k) {
+        if (byNumber[k - 1] != nullptr && byNumber[k] != nullptr) {
+            setTabOrder(byNumber[k - 1], byNumber[k]);
+        }
     }
 }
 

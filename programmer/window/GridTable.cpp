@@ -1,5 +1,6 @@
 #include "programmer/window/GridTable.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -31,6 +32,8 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(Rows, Columns, parent) {
     setObjectName(QStringLiteral("Grid1"));
     setAccessibleName(QStringLiteral("Programmed buttons for all 5 modes"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrows move between cells; Tab leaves the table for the next control.
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -152,6 +155,17 @@ void GridTable::mousePressEvent(QMouseEvent* event) {
     }
     QTableWidget::mousePressEvent(event);
     emit mouseClick(event->button(), event->globalPosition().toPoint());
+}
+
+void GridTable::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore(); // the mouse's right click was reported on its press
+        return;
+    }
+    event->accept();
+    const QRect cell = visualRect(currentIndex());
+    const QPoint at = cell.isValid() ? cell.center() : QPoint();
+    emit mouseClick(Qt::RightButton, viewport()->mapToGlobal(at));
 }
 
 bool GridTable::eventFilter(QObject* watched, QEvent* event) {

@@ -32,6 +32,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The menu key (or Shift+F10) stands for a right click on the current cell.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     // A right click on the headers belongs to the grid as well.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -62,6 +62,7 @@ KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
         button->setToolTip(QString::fromLatin1(entry.tip));
         button->setAccessibleName(QString::fromLatin1(entry.tip));
         button->setIcon(documentToolIcon(entry.index));
+        button->setFocusPolicy(Qt::TabFocus); // the document's commands have no other keys
         if (entry.index == 3) {
             button->setMenu(saveMenu);
             button->setPopupMode(QToolButton::MenuButtonPopup);

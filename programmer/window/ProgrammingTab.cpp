@@ -43,6 +43,9 @@ constexpr const char* labelCaptions[9] = {
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    // Enter presses the button that has the focus, as Space does; outside a dialog Qt would
+    // ignore it, and a key press hands the focus to "Accept".
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -76,6 +79,7 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
         label->setFrameShadow(QFrame::Raised);
         label->setMinimumHeight(22);
         label->setCursor(Qt::PointingHandCursor);
+        label->setKeyboardClickable();
         modeLayout->addWidget(label);
         LBLprogramMode[static_cast<std::size_t>(i)] = label;
     }
@@ -174,8 +178,14 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
 }
 
 bool ProgrammingTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::KeyRelease) {
-        emit descriptionKeyUp();
+    if (watched == Text1) {
+        if (event->type() == QEvent::FocusIn) {
+            keyPressedInText1_ = false;
+        } else if (event->type() == QEvent::KeyPress) {
+            keyPressedInText1_ = true;
+        } else if (event->type() == QEvent::KeyRelease && keyPressedInText1_) {
+            emit descriptionKeyUp();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -42,4 +42,9 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A key was pressed since the box took the focus: the release of the Tab that brought the
+    // focus here is no typing.
+    bool keyPressedInText1_ = false;
 };

@@ -548,4 +548,11 @@ TEST(KeyAssignmentDocumentRules, FormatByNameAndPrintedDate) {
     }
 }
 
+TEST_F(DocumentCommands, ToolbarButtonsAnswerTheKeyboard) {
+    auto* newFile = find<QWidget>("Toolbar1_1");
+    EXPECT_TRUE(newFile->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(newFile, Qt::Key_Space);
+    EXPECT_EQ(panel(1), "New text file created");
+}
+
 } // namespace

@@ -118,4 +118,26 @@ TEST_F(GraphicalView, ARecordOverTheMemoryLimitMustLoseKeysBeforeItIsAccepted) {
     EXPECT_EQ(messages.count(), 6u);
 }
 
+// Without a mouse: Tab walks the buttons by printed number, then the mode squares, and Space
+// or Enter does what a click does.
+TEST_F(GraphicalView, KeysReachTheModeSquaresButtonsAndModeLabels) {
+    const auto nextTabStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (next != from && !(next->focusPolicy() & Qt::TabFocus)) {
+            next = next->nextInFocusChain();
+        }
+        return next;
+    };
+    EXPECT_EQ(nextTabStop(buttonLabel(4)), buttonLabel(5));
+    EXPECT_EQ(nextTabStop(buttonLabel(28)), find<ClickLabel>("LblMODE_0"));
+    QTest::keyClick(find<ClickLabel>("LblMODE_2"), Qt::Key_Space);
+    EXPECT_TRUE(lampLit(2));
+    QTest::keyClick(buttonLabel(28), Qt::Key_Return);
+    EXPECT_EQ(window->CurrentButton, window->data().RecordOfRow(28) - 1);
+    auto* weapons = find<ClickLabel>("LBLprogramMode_4");
+    const QColor before = weapons->backColor();
+    QTest::keyClick(weapons, Qt::Key_Space);
+    EXPECT_NE(weapons->backColor(), before);
+}
+
 } // namespace

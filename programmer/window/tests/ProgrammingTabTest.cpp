@@ -2,6 +2,7 @@
 
 #include "programmer/window/GridTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -280,6 +281,36 @@ TEST_F(ProgrammingTab, AcceptRefusesInOrderKeysDescriptionModes) {
     EXPECT_EQ(messages.last().title, "Which mode am I programming this button for?");
     EXPECT_EQ(window->CurrentButton, 4);
     EXPECT_EQ(panel(2), "New file");
+}
+
+} // namespace
+
+namespace {
+
+class ProgrammingTabKeys : public MumFixture {};
+
+// A key press hands the focus to "Accept"; Enter there must do what Space does.
+TEST_F(ProgrammingTabKeys, EnterPressesTheFocusedAccept) {
+    clickButtonNumber(3);
+    clickKey(20);
+    QTest::keyClicks(find<QLineEdit>("Text1"), "Gear");
+    messages.queueAnswer(MsgAnswer::Ok);
+    QTest::keyClick(find<QPushButton>("Command2_0"), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().title, "Programming assigned");
+    EXPECT_EQ(infoLabel(3)->text(), "Gear");
+}
+
+// Tabbing into the description releases Tab there; only typing starts programming.
+TEST_F(ProgrammingTabKeys, ReleaseOfTheTabThatBroughtTheFocusIsNoTyping) {
+    clickButtonNumber(3);
+    auto* text = find<QLineEdit>("Text1");
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(text, &focusIn);
+    QTest::keyRelease(text, Qt::Key_Tab);
+    EXPECT_EQ(window->data().ProgrammingInProgress, 0);
+    QTest::keyClick(text, Qt::Key_G);
+    EXPECT_EQ(window->data().ProgrammingInProgress, 1);
 }
 
 } // namespace

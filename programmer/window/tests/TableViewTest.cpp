@@ -2,6 +2,8 @@
 
 #include "programmer/window/GridTable.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -104,6 +106,18 @@ TEST_F(TableView, PopUpOnlyWithoutSelectedButtonAndCutCopyOnlyForOneCell) {
     EXPECT_TRUE(window->RHMCCP[0]->isEnabled());
     EXPECT_TRUE(window->RHMCCP[1]->isEnabled());
     menu->hide();
+}
+
+TEST_F(TableView, MenuKeyOpensThePopUpOnTheSelection) {
+    grid()->selectRectangle(4, 2, 4, 2);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(grid()->viewport(), &menuKey);
+    EXPECT_TRUE(window->mnuRHM->isVisible());
+    EXPECT_TRUE(window->RHMCCP[0]->isEnabled());
+    EXPECT_EQ(grid()->selectedRectangle().firstRow, 4);
+    window->mnuRHM->hide();
+    QTest::keyClick(grid(), Qt::Key_Tab); // Tab leaves the table: the cell stays chosen
+    EXPECT_EQ(grid()->selectedRectangle().firstColumn, 2);
 }
 
 } // namespace
