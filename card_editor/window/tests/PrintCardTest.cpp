@@ -1,6 +1,6 @@
 #include "card_editor/window/CardPictureBox.h"
-#include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/CardPrinting.h"
+#include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/tests/QuilletFixture.h"
 #include "common/printing/PdfPrinter.h"
 #include "common/richtext/RichTextBox.h"

@@ -1,7 +1,7 @@
 #include "common/printing/PrintRTFWordWrap.h"
 #include "common/printing/QtPrinter.h"
-#include "tests/support/PdfText.h"
 #include "common/printing/tests/PrintableBox.h"
+#include "tests/support/PdfText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

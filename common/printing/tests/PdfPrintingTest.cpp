@@ -1,7 +1,7 @@
 #include "common/printing/PdfPrinter.h"
 #include "common/printing/PrintRTFWordWrap.h"
-#include "tests/support/PdfText.h"
 #include "common/printing/tests/PrintableBox.h"
+#include "tests/support/PdfText.h"
 
 #include <QImage>
 #include <QTemporaryDir>
