@@ -42,28 +42,40 @@ bool canEncode(QStringView text) {
     return true;
 }
 
+// Both directions write through raw pointers: every file either program reads or writes passes
+// through here, and a call per character was most of the time of a save.
 QString decode(const QByteArray& bytes) {
-    QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) {
-        text.append(QChar(toUnicode(static_cast<unsigned char>(byte))));
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char byte : bytes) {
+        *out++ = toUnicode(static_cast<unsigned char>(byte));
     }
     return text;
 }
 
-QByteArray encode(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
+void appendEncoded(QByteArray& bytes, QStringView text) {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* const first = bytes.data() + start;
+    char* out = first;
+    const char16_t* in = text.utf16();
+    const char16_t* const end = in + text.size();
+    while (in != end) {
+        const char16_t ch = *in++;
         // A surrogate pair is one character outside the code page: one '?'.
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
-            bytes.append('?');
+        if (QChar::isHighSurrogate(ch) && in != end && QChar::isLowSurrogate(*in)) {
+            ++in;
+            *out++ = '?';
             continue;
         }
-        bytes.append(fromUnicode(ch.unicode()));
+        *out++ = fromUnicode(ch);
     }
+    bytes.truncate(start + (out - first));
+}
+
+QByteArray encode(QStringView text) {
+    QByteArray bytes;
+    appendEncoded(bytes, text);
     return bytes;
 }
 

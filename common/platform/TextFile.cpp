@@ -54,7 +54,11 @@ QByteArray encodeLines(const QStringList& lines, Encoding encoding) {
         bytes.append(Utf8Bom);
     }
     for (const QString& line : lines) {
-        bytes.append(utf8 ? line.toUtf8() : Cp1252::encode(line));
+        if (utf8) {
+            bytes.append(line.toUtf8());
+        } else {
+            Cp1252::appendEncoded(bytes, line);
+        }
         bytes.append("\r\n");
     }
     return bytes;
