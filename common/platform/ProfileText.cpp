@@ -3,7 +3,9 @@
 #include "common/platform/Cp1252.h"
 #include "common/platform/TextFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -44,6 +46,10 @@ bool sameName(const QString& a, const QString& b) {
     return true;
 }
 
+bool isAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 // A byte range [begin, end) of the file.
 struct Span {
     qsizetype begin = 0;
@@ -79,10 +85,7 @@ public:
         line.start = pos_;
         // CR LF, LF and a lone CR all end a line, so no line ever holds the start of another
         // that a write would then lose.
-        qsizetype end = pos_;
-        while (end < size_ && data_[end] != '\n' && data_[end] != '\r') {
-            ++end;
-        }
+        const qsizetype end = lineEnd(pos_);
         if (end < size_) {
             line.terminated = true;
             const bool crLf = data_[end] == '\r' && end + 1 < size_ && data_[end + 1] == '\n';
@@ -95,10 +98,11 @@ public:
         return true;
     }
 
-    // Whether the name in span is name, as sameName compares; a Windows-1252 file is compared
-    // byte by byte, since every lookup walks every line.
+    // Whether the name in span is name, as sameName compares. Compared byte by byte wherever
+    // that is exact, since every lookup walks every line: in a Windows-1252 file, and for an
+    // ASCII name in a UTF-8 one (no byte of a longer UTF-8 sequence is ASCII).
     bool nameIs(Span span, const QString& name) const {
-        if (utf8_) {
+        if (utf8_ && !isAscii(name)) {
             return sameName(text(span), name);
         }
         if (span.end - span.begin != name.size()) {
@@ -119,6 +123,23 @@ public:
     }
 
 private:
+    // The first CR or LF at or after from, or the end of the file. The next of each is kept,
+    // so a file is searched once however many lines it has: every lookup walks every line.
+    qsizetype lineEnd(qsizetype from) {
+        if (nextLf_ < from) {
+            nextLf_ = find('\n', from);
+        }
+        if (nextCr_ < from) {
+            nextCr_ = find('\r', from);
+        }
+        return std::min(nextLf_, nextCr_);
+    }
+
+    qsizetype find(char c, qsizetype from) const {
+        const void* at = std::memchr(data_ + from, c, static_cast<size_t>(size_ - from));
+        return at == nullptr ? size_ : static_cast<const char*>(at) - data_;
+    }
+
     Span trim(Span span) const {
         while (span.begin < span.end && isBlank(data_[span.begin])) {
             ++span.begin;
@@ -164,6 +185,8 @@ private:
     qsizetype size_;
     bool utf8_;
     qsizetype pos_;
+    qsizetype nextLf_ = -1;
+    qsizetype nextCr_ = -1;
 };
 
 QString withoutQuotes(const QString& value) {
@@ -183,12 +206,34 @@ struct Place {
     bool insertNeedsBreak = false; // that line ends the file without a line break
 };
 
-Place locate(LineScanner& scanner, const QString& section, const QString& key) {
+} // namespace
+
+namespace ProfileText {
+
+// A file's lines, found and classified once.
+struct Parsed {
+    explicit Parsed(const QByteArray& bytes) : content(bytes), scanner(content) {
+        Line line;
+        while (scanner.next(line)) {
+            lines.push_back(line);
+        }
+    }
+
+    const QByteArray content;
+    LineScanner scanner;
+    std::vector<Line> lines;
+};
+
+} // namespace ProfileText
+
+namespace {
+
+Place locate(const ProfileText::Parsed& parsed, const QString& section, const QString& key) {
     const QString wantedSection = trimmed(section);
     const QString wantedKey = trimmed(key);
+    const LineScanner& scanner = parsed.scanner;
     Place place;
-    Line line;
-    while (scanner.next(line)) {
+    for (const Line& line : parsed.lines) {
         if (line.kind == LineKind::Section) {
             if (place.sectionFound) {
                 break; // the first section of that name is the one that counts
@@ -220,14 +265,23 @@ Place locate(LineScanner& scanner, const QString& section, const QString& key) {
 
 namespace ProfileText {
 
-std::optional<QString> findValue(const QByteArray& content, const QString& section,
-                                 const QString& key) {
-    LineScanner scanner(content);
-    const Place place = locate(scanner, section, key);
+Document::Document(const QByteArray& content) : parsed_(std::make_unique<const Parsed>(content)) {}
+
+Document::~Document() = default;
+Document::Document(Document&&) noexcept = default;
+Document& Document::operator=(Document&&) noexcept = default;
+
+std::optional<QString> Document::findValue(const QString& section, const QString& key) const {
+    const Place place = locate(*parsed_, section, key);
     if (!place.keyFound) {
         return std::nullopt;
     }
-    return withoutQuotes(scanner.text(place.keyLine.value));
+    return withoutQuotes(parsed_->scanner.text(place.keyLine.value));
+}
+
+std::optional<QString> findValue(const QByteArray& content, const QString& section,
+                                 const QString& key) {
+    return Document(content).findValue(section, key);
 }
 
 QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
@@ -237,8 +291,9 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
         // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
         return withValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value);
     }
-    LineScanner scanner(content);
-    const Place place = locate(scanner, section, key);
+    const Parsed parsed(content);
+    const LineScanner& scanner = parsed.scanner;
+    const Place place = locate(parsed, section, key);
     const auto encode = [&scanner](const QString& text) {
         return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
     };

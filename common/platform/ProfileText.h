@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // The profile (INI) format on the bytes of a whole file, without touching the disk. The file
@@ -14,6 +15,23 @@ namespace ProfileText {
 // when the section or key is missing.
 std::optional<QString> findValue(const QByteArray& content, const QString& section,
                                  const QString& key);
+
+struct Parsed;
+
+// The lines of one file found once, for many look-ups: a program reads dozens of keys at start.
+class Document {
+public:
+    explicit Document(const QByteArray& content);
+    ~Document();
+    Document(Document&&) noexcept;
+    Document& operator=(Document&&) noexcept;
+
+    // As the findValue above, on this document's bytes.
+    std::optional<QString> findValue(const QString& section, const QString& key) const;
+
+private:
+    std::unique_ptr<const Parsed> parsed_;
+};
 
 // The file with the key set to value. Every line but the one written stays byte for byte,
 // unless a text does not fit Windows-1252: a Windows-1252 file then becomes UTF-8 with a

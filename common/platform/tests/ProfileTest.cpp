@@ -327,3 +327,31 @@ TEST(ProfileTextTest, ParsesIntegersLikeTheProfileFunctions) {
 }
 
 } // namespace
+
+TEST_F(ProfileTest, OneReadingAnswersAsEachReadDoes) {
+    const QByteArray files[] = {
+        "[Styles]\r\nStyleFontSize1= 12\r\nName=\"Arial\"\r\n[Misc]\r\nBottomRow=x\r\n",
+        "\xEF\xBB\xBF[Styles]\nstylefontsize1=7\nName=Ärial\n[Größe]\nBottomRow=3\n",
+        "[Gr\xF6\xDF"
+        "e]\rBottomRow=5\r[Styles]\rName\xC3\xA9=no\r",
+        "",
+    };
+    const std::pair<QString, QString> keys[] = {
+        {"Styles", "StyleFontSize1"}, {"styles", "NAME"},      {"Misc", "BottomRow"},
+        {"Größe", "BottomRow"},       {"GRÖSSE", "BottomRow"}, {"Styles", "Namé"},
+    };
+    for (const QByteArray& file : files) {
+        write(file);
+        const Profile::Reader reader(path());
+        for (const auto& [section, key] : keys) {
+            EXPECT_EQ(reader.readString(section, key, "<default>", 4), text(section, key, 4))
+                << file.constData() << " " << key.toStdString();
+            EXPECT_EQ(reader.readInt(section, key, -1), Profile::readInt(section, key, -1, path()));
+        }
+        // What the reader read stays as it was read.
+        write("[Styles]\r\nStyleFontSize1=99\r\n");
+        EXPECT_NE(reader.readInt("Styles", "StyleFontSize1", -1), 99) << file.constData();
+    }
+    QFile::remove(path());
+    EXPECT_EQ(Profile::Reader(path()).readString("S", "k", "none", 10), "none");
+}
