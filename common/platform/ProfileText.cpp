@@ -108,9 +108,11 @@ public:
         if (span.end - span.begin != name.size()) {
             return false;
         }
-        for (qsizetype i = 0; i < name.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(data_[span.begin + i]);
-            if (foldAscii(Cp1252::toUnicode(byte)) != foldAscii(name.at(i).unicode())) {
+        // From the end: the keys of a section often differ only in a trailing number.
+        const auto* bytes = reinterpret_cast<const unsigned char*>(data_ + span.begin);
+        const char16_t* wanted = QStringView(name).utf16();
+        for (qsizetype i = name.size() - 1; i >= 0; --i) {
+            if (foldAscii(Cp1252::toUnicode(bytes[i])) != foldAscii(wanted[i])) {
                 return false;
             }
         }
@@ -228,12 +230,16 @@ struct Parsed {
 
 namespace {
 
-Place locate(const ProfileText::Parsed& parsed, const QString& section, const QString& key) {
+// nextLine(line) gives the file's lines in order, false after the last: a single write walks the
+// bytes as it goes and stops at the key, many look-ups walk lines found once.
+template <typename NextLine>
+Place locate(const LineScanner& scanner, NextLine nextLine, const QString& section,
+             const QString& key) {
     const QString wantedSection = trimmed(section);
     const QString wantedKey = trimmed(key);
-    const LineScanner& scanner = parsed.scanner;
     Place place;
-    for (const Line& line : parsed.lines) {
+    Line line;
+    while (nextLine(line)) {
         if (line.kind == LineKind::Section) {
             if (place.sectionFound) {
                 break; // the first section of that name is the one that counts
@@ -272,7 +278,18 @@ Document::Document(Document&&) noexcept = default;
 Document& Document::operator=(Document&&) noexcept = default;
 
 std::optional<QString> Document::findValue(const QString& section, const QString& key) const {
-    const Place place = locate(*parsed_, section, key);
+    const std::vector<Line>& lines = parsed_->lines;
+    auto next = lines.begin();
+    const Place place = locate(
+        parsed_->scanner,
+        [&](Line& line) {
+            if (next == lines.end()) {
+                return false;
+            }
+            line = *next++;
+            return true;
+        },
+        section, key);
     if (!place.keyFound) {
         return std::nullopt;
     }
@@ -291,9 +308,9 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
         // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
         return withValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value);
     }
-    const Parsed parsed(content);
-    const LineScanner& scanner = parsed.scanner;
-    const Place place = locate(parsed, section, key);
+    LineScanner scanner(content);
+    const Place place = locate(
+        scanner, [&scanner](Line& line) { return scanner.next(line); }, section, key);
     const auto encode = [&scanner](const QString& text) {
         return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
     };
