@@ -4,6 +4,7 @@
 #include "programmer/gamedata/GameData.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -50,10 +51,31 @@ int HexDigit(QChar c) {
     return -1;
 }
 
+// The characters of the field of group j, fewer (or none) where the line is too short.
+QStringView FieldOf(const QString& line, int group) {
+    const qsizetype at = 4 * qsizetype{group} - 3;
+    return at >= 0 && at < line.size()
+               ? QStringView(line).sliced(at, std::min<qsizetype>(2, line.size() - at))
+               : QStringView();
+}
+
 // Hexadecimal value of the field of group j; characters past the line's end count as blanks,
 // which end the value.
 int GroupValue(const QString& line, int group) {
-    return GameFile::HexValue(QStringView(line).mid(4 * group - 3, 2));
+    return GameFile::HexValue(FieldOf(line, group));
+}
+
+// Every code byte as two upper-case hexadecimal digits, built once: a file holds some 2000
+// fields, and records share these rather than each holding a copy.
+const std::array<QString, 256>& SharedHexFields() {
+    static const std::array<QString, 256> fields = [] {
+        std::array<QString, 256> all;
+        for (int value = 0; value < 256; ++value) {
+            all[value] = GameFile::HH(value);
+        }
+        return all;
+    }();
+    return fields;
 }
 
 // One line of 14 groups per record, modes 1..5 and records 1..28 in order; appendGroup(line,
@@ -129,10 +151,17 @@ QString WithoutLineBreaks(QString text) {
 }
 
 QString GroupField(const QString& line, int group) {
-    const qsizetype at = 4 * group - 3;
-    if (QStringView(line).mid(at, 2) == ButtonRecord::BlankByte) {
+    const QStringView chars = FieldOf(line, group);
+    if (chars == ButtonRecord::BlankByte) {
         return ButtonRecord::BlankByte; // most fields; shared rather than copied
     }
+    const auto upperHex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+    };
+    if (chars.size() == 2 && upperHex(chars[0]) && upperHex(chars[1])) {
+        return SharedHexFields()[HexValue(chars)];
+    }
+    const qsizetype at = 4 * qsizetype{group} - 3;
     QString field(2, u' ');
     for (qsizetype k = 0; k < 2; ++k) {
         if (at + k >= 0 && at + k < line.size()) {
