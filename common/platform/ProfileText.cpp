@@ -9,8 +9,9 @@
 
 namespace {
 
+// Blank, tab, CR, VT and FF; not LF. In ranges: it runs for every byte a trim looks at.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || (c >= '\t' && c <= '\r' && c != '\n');
 }
 
 bool isBlank(QChar c) {

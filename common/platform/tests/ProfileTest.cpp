@@ -324,6 +324,17 @@ TEST(ProfileTextTest, ParsesIntegersLikeTheProfileFunctions) {
     EXPECT_EQ(ProfileText::parseInt("007x"), 7);
     EXPECT_EQ(ProfileText::parseInt("--1"), 0);
     EXPECT_EQ(ProfileText::parseInt("١٢"), 0); // only ASCII digits count
+    // Blank, tab, VT, FF and CR are blanks; LF and other controls are not.
+    const std::pair<const char*, int> blanks[] = {{" 5", 5},  {"\t5", 5}, {"\v5", 5}, {"\f5", 5},
+                                                  {"\r5", 5}, {"\n5", 0}, {"\b5", 0}, {"\0165", 0}};
+    for (const auto& [text, value] : blanks) {
+        EXPECT_EQ(ProfileText::parseInt(text), value) << static_cast<int>(text[0]);
+        // After a name, the blanks go; CR and LF end the line instead.
+        const bool trimmed = value == 5 && text[0] != '\r';
+        EXPECT_EQ(ProfileText::findValue(QByteArray("[S]\nk") + text[0] + "=1\n", "S", "k"),
+                  trimmed ? std::optional<QString>("1") : std::nullopt)
+            << static_cast<int>(text[0]);
+    }
 }
 
 } // namespace
