@@ -71,10 +71,7 @@ bool writeStrings(const QString& section, const QList<std::pair<QString, QString
         }
         content = std::move(*existing);
     }
-    for (const auto& [key, value] : keyValues) {
-        content = ProfileText::withValue(content, section, key, value);
-    }
-    return FileSystem::replaceFile(filePath, content);
+    return FileSystem::replaceFile(filePath, ProfileText::withValues(content, section, keyValues));
 }
 
 } // namespace Profile

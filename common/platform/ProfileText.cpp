@@ -71,10 +71,11 @@ struct Line {
 // Walks the lines of a profile file once, classifying each.
 class LineScanner {
 public:
-    explicit LineScanner(const QByteArray& content)
+    // from: where a line starts, the walk's first.
+    explicit LineScanner(const QByteArray& content, qsizetype from = 0)
         : data_(content.constData()), size_(content.size()),
-          utf8_(content.startsWith(TextFile::Utf8Bom)), pos_(utf8_ ? TextFile::Utf8Bom.size() : 0) {
-    }
+          utf8_(content.startsWith(TextFile::Utf8Bom)),
+          pos_(std::max(from, utf8_ ? TextFile::Utf8Bom.size() : qsizetype{0})) {}
 
     bool utf8() const { return utf8_; }
 
@@ -203,6 +204,7 @@ QString withoutQuotes(const QString& value) {
 // Where a key of a section is, or where it would go.
 struct Place {
     bool sectionFound = false;
+    qsizetype sectionStart = 0; // the section's header line
     bool keyFound = false;
     Line keyLine;
     qsizetype insertAt = 0;        // after the last non-blank line of the section
@@ -247,6 +249,7 @@ Place locate(const LineScanner& scanner, NextLine nextLine, const QString& secti
             }
             if (scanner.nameIs(line.name, wantedSection)) {
                 place.sectionFound = true;
+                place.sectionStart = line.start;
                 place.insertAt = line.next;
                 place.insertNeedsBreak = !line.terminated;
             }
@@ -302,14 +305,21 @@ std::optional<QString> findValue(const QByteArray& content, const QString& secti
     return Document(content).findValue(section, key);
 }
 
-QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
-                     const QString& value) {
+namespace {
+
+// withValue, walking the file from sectionStart: where a line starts that is not after the
+// section's header. Sets sectionStart to that header's line, so that writing several keys of
+// one section walks the lines before it once.
+QByteArray setValue(const QByteArray& content, const QString& section, const QString& key,
+                    const QString& value, qsizetype& sectionStart) {
     if (!content.startsWith(TextFile::Utf8Bom) &&
         !(Cp1252::canEncode(section) && Cp1252::canEncode(key) && Cp1252::canEncode(value))) {
         // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
-        return withValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value);
+        sectionStart = 0; // every byte moves
+        return setValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value,
+                        sectionStart);
     }
-    LineScanner scanner(content);
+    LineScanner scanner(content, sectionStart);
     const Place place = locate(
         scanner, [&scanner](Line& line) { return scanner.next(line); }, section, key);
     const auto encode = [&scanner](const QString& text) {
@@ -319,6 +329,7 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
 
     QByteArray result;
     result.reserve(content.size() + key.size() + value.size() + section.size() + 8);
+    sectionStart = place.sectionStart;
     if (place.keyFound) {
         // The key keeps its spelling in the file; only its line is written anew.
         const Line& line = place.keyLine;
@@ -345,9 +356,28 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
     if (!content.isEmpty() && !onlyBom && !content.endsWith('\n') && !content.endsWith('\r')) {
         result.append(crlf);
     }
+    sectionStart = result.size();
     result.append(encode(u'[' + trimmed(section) + u']'));
     result.append(crlf);
     result.append(keyLine);
+    return result;
+}
+
+} // namespace
+
+QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
+                     const QString& value) {
+    qsizetype sectionStart = 0;
+    return setValue(content, section, key, value, sectionStart);
+}
+
+QByteArray withValues(const QByteArray& content, const QString& section,
+                      const QList<std::pair<QString, QString>>& keyValues) {
+    QByteArray result = content;
+    qsizetype sectionStart = 0;
+    for (const auto& [key, value] : keyValues) {
+        result = setValue(result, section, key, value, sectionStart);
+    }
     return result;
 }
 

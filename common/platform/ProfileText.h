@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 // The profile (INI) format on the bytes of a whole file, without touching the disk. The file
 // is Windows-1252, or UTF-8 when it starts with a UTF-8 byte-order mark. Lines end with CR LF,
@@ -38,6 +40,11 @@ private:
 // byte-order mark, every line keeping its text.
 QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
                      const QString& value);
+
+// The file with each of keyValues set in turn in section, as withValue one after another
+// makes it; the lines before the section are walked once.
+QByteArray withValues(const QByteArray& content, const QString& section,
+                      const QList<std::pair<QString, QString>>& keyValues);
 
 // Whether section, key and value can be stored so that they read back: no line breaks, a key
 // without "=", neither name empty.

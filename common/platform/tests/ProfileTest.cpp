@@ -366,3 +366,31 @@ TEST_F(ProfileTest, OneReadingAnswersAsEachReadDoes) {
     QFile::remove(path());
     EXPECT_EQ(Profile::Reader(path()).readString("S", "k", "none", 10), "none");
 }
+
+TEST(ProfileTextTest, SeveralKeysMakeTheFileOneKeyAtATimeMakes) {
+    const QByteArray files[] = {
+        "",
+        "\xEF\xBB\xBF",
+        "[a]\rk=1\r[S]\rx=2\r\r[s]\rk=3",
+        "; c\r\n[S]\r\nk=1\r\n\r\n[T]\r\nk=2\r\n",
+        "x=1\n[ s ]\nK = old\n; note\n\n\n[T]\n",
+        "\xEF\xBB\xBF[S]\nk=\xC3\xA9\n",
+        "[T]\nk=1",
+        "[S]\nk=1",
+    };
+    const QList<std::pair<QString, QString>> batches[] = {
+        {{"k", "new"}, {"n1", "1"}, {"n2", "2"}, {"K", "again"}, {"n1", "3"}},
+        // A letter Windows-1252 lacks turns the file into UTF-8 halfway through.
+        {{"n1", "1"}, {"k", "ŝ"}, {"n2", "2"}},
+        {{" n1 ", "x"}, {"n1", "y"}},
+    };
+    for (const QByteArray& file : files) {
+        for (const auto& batch : batches) {
+            QByteArray oneByOne = file;
+            for (const auto& [key, value] : batch) {
+                oneByOne = ProfileText::withValue(oneByOne, "S", key, value);
+            }
+            EXPECT_EQ(ProfileText::withValues(file, "S", batch), oneByOne) << file.constData();
+        }
+    }
+}
