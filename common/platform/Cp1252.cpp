@@ -10,15 +10,21 @@ constexpr std::array<char16_t, 32> kHighTable = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Every byte's character, so that decoding a file looks each byte up without a comparison.
+constexpr std::array<char16_t, 256> kByteTable = [] {
+    std::array<char16_t, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b) {
+        table[b] = b >= 0x80 && b <= 0x9F ? kHighTable[b - 0x80] : static_cast<char16_t>(b);
+    }
+    return table;
+}();
+
 } // namespace
 
 namespace Cp1252 {
 
 char16_t toUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        return kHighTable[byte - 0x80];
-    }
-    return byte;
+    return kByteTable[byte];
 }
 
 char fromUnicode(char16_t ch) {
@@ -48,7 +54,7 @@ QString decode(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (const char byte : bytes) {
-        *out++ = toUnicode(static_cast<unsigned char>(byte));
+        *out++ = kByteTable[static_cast<unsigned char>(byte)];
     }
     return text;
 }
@@ -62,6 +68,10 @@ void appendEncoded(QByteArray& bytes, QStringView text) {
     const char16_t* const end = in + text.size();
     while (in != end) {
         const char16_t ch = *in++;
+        if (ch < 0x80) { // nearly every character of a file
+            *out++ = static_cast<char>(ch);
+            continue;
+        }
         // A surrogate pair is one character outside the code page: one '?'.
         if (QChar::isHighSurrogate(ch) && in != end && QChar::isLowSurrogate(*in)) {
             ++in;
