@@ -78,19 +78,16 @@ void LoadFileLocations(CardDocument& doc) {
 }
 
 void LoadStyles(CardDocument& doc) {
-    const QString ini = doc.iniPath();
+    const Profile::Reader ini(doc.iniPath()); // 36 keys from one reading
     for (int i = 1; i <= StyleCount; ++i) {
-        doc.StyleFontName[i] = Profile::readString(Styles, key("StyleFontName", i),
-                                                   QStringLiteral("Arial"), StyleBuffer, ini);
-        doc.StyleFontSize[i] = clamp16(Profile::readInt(Styles, key("StyleFontSize", i), 8, ini));
-        doc.StyleFontBold[i] = clamp16(Profile::readInt(Styles, key("StyleFontBold", i), 0, ini));
-        doc.StyleFontUnderline[i] =
-            clamp16(Profile::readInt(Styles, key("StyleFontUnderline", i), 0, ini));
-        doc.StyleFontItalic[i] =
-            clamp16(Profile::readInt(Styles, key("StyleFontItalic", i), 0, ini));
-        doc.StyleFontColour[i] =
-            colourOfText(Profile::readString(Styles, key("StyleFontColour", i),
-                                             QString::number(defaultColour(i)), StyleBuffer, ini));
+        doc.StyleFontName[i] =
+            ini.readString(Styles, key("StyleFontName", i), QStringLiteral("Arial"), StyleBuffer);
+        doc.StyleFontSize[i] = clamp16(ini.readInt(Styles, key("StyleFontSize", i), 8));
+        doc.StyleFontBold[i] = clamp16(ini.readInt(Styles, key("StyleFontBold", i), 0));
+        doc.StyleFontUnderline[i] = clamp16(ini.readInt(Styles, key("StyleFontUnderline", i), 0));
+        doc.StyleFontItalic[i] = clamp16(ini.readInt(Styles, key("StyleFontItalic", i), 0));
+        doc.StyleFontColour[i] = colourOfText(ini.readString(
+            Styles, key("StyleFontColour", i), QString::number(defaultColour(i)), StyleBuffer));
     }
 }
 

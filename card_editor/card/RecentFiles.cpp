@@ -26,13 +26,13 @@ QString numberText(int value) {
 } // namespace
 
 void LoadRecentFiles(CardDocument& doc) {
-    const QString ini = doc.iniPath();
-    const int count = std::clamp(Profile::readInt(Section, CountKey, 0, ini), 0, LoadLimit);
-    doc.AutoLoadRecent = static_cast<qint16>(
-        std::clamp(Profile::readInt(Section, AutoLoadKey, 0, ini), -32768, 32767));
+    const Profile::Reader ini(doc.iniPath());
+    const int count = std::clamp(ini.readInt(Section, CountKey, 0), 0, LoadLimit);
+    doc.AutoLoadRecent =
+        static_cast<qint16>(std::clamp(ini.readInt(Section, AutoLoadKey, 0), -32768, 32767));
     doc.RecentFiles.clear();
     for (int i = 1; i <= count; ++i) {
-        doc.RecentFiles << Profile::readString(Section, pathKey(i), QString(), PathBuffer, ini);
+        doc.RecentFiles << ini.readString(Section, pathKey(i), QString(), PathBuffer);
     }
 }
 

@@ -10,15 +10,21 @@ constexpr std::array<char16_t, 32> kHighTable = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Every byte's character, so that decoding a file looks each byte up without a comparison.
+constexpr std::array<char16_t, 256> kByteTable = [] {
+    std::array<char16_t, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b) {
+        table[b] = b >= 0x80 && b <= 0x9F ? kHighTable[b - 0x80] : static_cast<char16_t>(b);
+    }
+    return table;
+}();
+
 } // namespace
 
 namespace Cp1252 {
 
 char16_t toUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        return kHighTable[byte - 0x80];
-    }
-    return byte;
+    return kByteTable[byte];
 }
 
 char fromUnicode(char16_t ch) {
@@ -42,28 +48,44 @@ bool canEncode(QStringView text) {
     return true;
 }
 
+// Both directions write through raw pointers: every file either program reads or writes passes
+// through here, and a call per character was most of the time of a save.
 QString decode(const QByteArray& bytes) {
-    QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) {
-        text.append(QChar(toUnicode(static_cast<unsigned char>(byte))));
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char byte : bytes) {
+        *out++ = kByteTable[static_cast<unsigned char>(byte)];
     }
     return text;
 }
 
-QByteArray encode(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        // A surrogate pair is one character outside the code page: one '?'.
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
-            bytes.append('?');
+void appendEncoded(QByteArray& bytes, QStringView text) {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* const first = bytes.data() + start;
+    char* out = first;
+    const char16_t* in = text.utf16();
+    const char16_t* const end = in + text.size();
+    while (in != end) {
+        const char16_t ch = *in++;
+        if (ch < 0x80) { // nearly every character of a file
+            *out++ = static_cast<char>(ch);
             continue;
         }
-        bytes.append(fromUnicode(ch.unicode()));
+        // A surrogate pair is one character outside the code page: one '?'.
+        if (QChar::isHighSurrogate(ch) && in != end && QChar::isLowSurrogate(*in)) {
+            ++in;
+            *out++ = '?';
+            continue;
+        }
+        *out++ = fromUnicode(ch);
     }
+    bytes.truncate(start + (out - first));
+}
+
+QByteArray encode(QStringView text) {
+    QByteArray bytes;
+    appendEncoded(bytes, text);
     return bytes;
 }
 

@@ -19,6 +19,8 @@ char fromUnicode(char16_t ch);
 bool canEncode(QStringView text);
 
 QString decode(const QByteArray& bytes);
-QByteArray encode(const QString& text);
+QByteArray encode(QStringView text);
+// Appends the bytes of text, as encode makes them, without a byte array of their own.
+void appendEncoded(QByteArray& bytes, QStringView text);
 
 } // namespace Cp1252

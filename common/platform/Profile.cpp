@@ -3,27 +3,24 @@
 #include "common/platform/FileSystem.h"
 #include "common/platform/ProfileText.h"
 
-namespace {
-
-std::optional<QString> storedValue(const QString& section, const QString& key,
-                                   const QString& filePath) {
-    const std::optional<QByteArray> content = FileSystem::readFile(filePath);
-    if (!content) {
-        return std::nullopt;
-    }
-    return ProfileText::findValue(*content, section, key);
-}
-
-} // namespace
-
 namespace Profile {
 
-QString readString(const QString& section, const QString& key, const QString& defaultValue,
-                   int bufferSize, const QString& filePath) {
+Reader::Reader(const QString& filePath) {
+    if (const std::optional<QByteArray> content = FileSystem::readFile(filePath)) {
+        document_.emplace(*content);
+    }
+}
+
+std::optional<QString> Reader::storedValue(const QString& section, const QString& key) const {
+    return document_ ? document_->findValue(section, key) : std::nullopt;
+}
+
+QString Reader::readString(const QString& section, const QString& key, const QString& defaultValue,
+                           int bufferSize) const {
     if (bufferSize <= 0) {
         return {};
     }
-    QString value = storedValue(section, key, filePath).value_or(defaultValue);
+    QString value = storedValue(section, key).value_or(defaultValue);
     if (value.size() >= bufferSize) {
         value.truncate(bufferSize - 1);
         // Never keep half of a character outside the basic plane.
@@ -34,12 +31,23 @@ QString readString(const QString& section, const QString& key, const QString& de
     return value;
 }
 
-int readInt(const QString& section, const QString& key, int defaultValue, const QString& filePath) {
-    const std::optional<QString> value = storedValue(section, key, filePath);
+int Reader::readInt(const QString& section, const QString& key, int defaultValue) const {
+    const std::optional<QString> value = storedValue(section, key);
     if (!value || value->isEmpty()) {
         return defaultValue;
     }
     return ProfileText::parseInt(*value);
+}
+
+QString readString(const QString& section, const QString& key, const QString& defaultValue,
+                   int bufferSize, const QString& filePath) {
+    // A zero size reads nothing, not even the file.
+    return bufferSize <= 0 ? QString()
+                           : Reader(filePath).readString(section, key, defaultValue, bufferSize);
+}
+
+int readInt(const QString& section, const QString& key, int defaultValue, const QString& filePath) {
+    return Reader(filePath).readInt(section, key, defaultValue);
 }
 
 bool writeString(const QString& section, const QString& key, const QString& value,
@@ -63,10 +71,7 @@ bool writeStrings(const QString& section, const QList<std::pair<QString, QString
         }
         content = std::move(*existing);
     }
-    for (const auto& [key, value] : keyValues) {
-        content = ProfileText::withValue(content, section, key, value);
-    }
-    return FileSystem::replaceFile(filePath, content);
+    return FileSystem::replaceFile(filePath, ProfileText::withValues(content, section, keyValues));
 }
 
 } // namespace Profile

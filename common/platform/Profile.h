@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/platform/ProfileText.h"
+
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 // The profile (INI) functions both programs keep their settings with, behaving as the Windows
@@ -16,6 +19,22 @@ QString readString(const QString& section, const QString& key, const QString& de
 
 // The value read as a signed decimal integer; defaultValue when the key is missing or empty.
 int readInt(const QString& section, const QString& key, int defaultValue, const QString& filePath);
+
+// One reading of a profile file for many look-ups, each as the function of the same name below
+// makes it; changes to the file after the reading are not seen. A missing file reads as empty.
+class Reader {
+public:
+    explicit Reader(const QString& filePath);
+
+    QString readString(const QString& section, const QString& key, const QString& defaultValue,
+                       int bufferSize) const;
+    int readInt(const QString& section, const QString& key, int defaultValue) const;
+
+private:
+    std::optional<QString> storedValue(const QString& section, const QString& key) const;
+
+    std::optional<ProfileText::Document> document_;
+};
 
 // Sets the key, adding it, its section or the file as needed. False when the file could not be
 // written (it is then untouched), or when the texts cannot be stored so that they read back.

@@ -3,12 +3,15 @@
 #include "common/platform/Cp1252.h"
 #include "common/platform/TextFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
+// Blank, tab, CR, VT and FF; not LF. In ranges: it runs for every byte a trim looks at.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || (c >= '\t' && c <= '\r' && c != '\n');
 }
 
 bool isBlank(QChar c) {
@@ -44,6 +47,10 @@ bool sameName(const QString& a, const QString& b) {
     return true;
 }
 
+bool isAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 // A byte range [begin, end) of the file.
 struct Span {
     qsizetype begin = 0;
@@ -64,10 +71,11 @@ struct Line {
 // Walks the lines of a profile file once, classifying each.
 class LineScanner {
 public:
-    explicit LineScanner(const QByteArray& content)
+    // from: where a line starts, the walk's first.
+    explicit LineScanner(const QByteArray& content, qsizetype from = 0)
         : data_(content.constData()), size_(content.size()),
-          utf8_(content.startsWith(TextFile::Utf8Bom)), pos_(utf8_ ? TextFile::Utf8Bom.size() : 0) {
-    }
+          utf8_(content.startsWith(TextFile::Utf8Bom)),
+          pos_(std::max(from, utf8_ ? TextFile::Utf8Bom.size() : qsizetype{0})) {}
 
     bool utf8() const { return utf8_; }
 
@@ -79,10 +87,7 @@ public:
         line.start = pos_;
         // CR LF, LF and a lone CR all end a line, so no line ever holds the start of another
         // that a write would then lose.
-        qsizetype end = pos_;
-        while (end < size_ && data_[end] != '\n' && data_[end] != '\r') {
-            ++end;
-        }
+        const qsizetype end = lineEnd(pos_);
         if (end < size_) {
             line.terminated = true;
             const bool crLf = data_[end] == '\r' && end + 1 < size_ && data_[end + 1] == '\n';
@@ -95,18 +100,21 @@ public:
         return true;
     }
 
-    // Whether the name in span is name, as sameName compares; a Windows-1252 file is compared
-    // byte by byte, since every lookup walks every line.
+    // Whether the name in span is name, as sameName compares. Compared byte by byte wherever
+    // that is exact, since every lookup walks every line: in a Windows-1252 file, and for an
+    // ASCII name in a UTF-8 one (no byte of a longer UTF-8 sequence is ASCII).
     bool nameIs(Span span, const QString& name) const {
-        if (utf8_) {
+        if (utf8_ && !isAscii(name)) {
             return sameName(text(span), name);
         }
         if (span.end - span.begin != name.size()) {
             return false;
         }
-        for (qsizetype i = 0; i < name.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(data_[span.begin + i]);
-            if (foldAscii(Cp1252::toUnicode(byte)) != foldAscii(name.at(i).unicode())) {
+        // From the end: the keys of a section often differ only in a trailing number.
+        const auto* bytes = reinterpret_cast<const unsigned char*>(data_ + span.begin);
+        const char16_t* wanted = QStringView(name).utf16();
+        for (qsizetype i = name.size() - 1; i >= 0; --i) {
+            if (foldAscii(Cp1252::toUnicode(bytes[i])) != foldAscii(wanted[i])) {
                 return false;
             }
         }
@@ -119,6 +127,23 @@ public:
     }
 
 private:
+    // The first CR or LF at or after from, or the end of the file. The next of each is kept,
+    // so a file is searched once however many lines it has: every lookup walks every line.
+    qsizetype lineEnd(qsizetype from) {
+        if (nextLf_ < from) {
+            nextLf_ = find('\n', from);
+        }
+        if (nextCr_ < from) {
+            nextCr_ = find('\r', from);
+        }
+        return std::min(nextLf_, nextCr_);
+    }
+
+    qsizetype find(char c, qsizetype from) const {
+        const void* at = std::memchr(data_ + from, c, static_cast<size_t>(size_ - from));
+        return at == nullptr ? size_ : static_cast<const char*>(at) - data_;
+    }
+
     Span trim(Span span) const {
         while (span.begin < span.end && isBlank(data_[span.begin])) {
             ++span.begin;
@@ -164,6 +189,8 @@ private:
     qsizetype size_;
     bool utf8_;
     qsizetype pos_;
+    qsizetype nextLf_ = -1;
+    qsizetype nextCr_ = -1;
 };
 
 QString withoutQuotes(const QString& value) {
@@ -177,24 +204,52 @@ QString withoutQuotes(const QString& value) {
 // Where a key of a section is, or where it would go.
 struct Place {
     bool sectionFound = false;
+    qsizetype sectionStart = 0; // the section's header line
     bool keyFound = false;
     Line keyLine;
     qsizetype insertAt = 0;        // after the last non-blank line of the section
     bool insertNeedsBreak = false; // that line ends the file without a line break
 };
 
-Place locate(LineScanner& scanner, const QString& section, const QString& key) {
+} // namespace
+
+namespace ProfileText {
+
+// A file's lines, found and classified once.
+struct Parsed {
+    explicit Parsed(const QByteArray& bytes) : content(bytes), scanner(content) {
+        Line line;
+        while (scanner.next(line)) {
+            lines.push_back(line);
+        }
+    }
+
+    const QByteArray content;
+    LineScanner scanner;
+    std::vector<Line> lines;
+};
+
+} // namespace ProfileText
+
+namespace {
+
+// nextLine(line) gives the file's lines in order, false after the last: a single write walks the
+// bytes as it goes and stops at the key, many look-ups walk lines found once.
+template <typename NextLine>
+Place locate(const LineScanner& scanner, NextLine nextLine, const QString& section,
+             const QString& key) {
     const QString wantedSection = trimmed(section);
     const QString wantedKey = trimmed(key);
     Place place;
     Line line;
-    while (scanner.next(line)) {
+    while (nextLine(line)) {
         if (line.kind == LineKind::Section) {
             if (place.sectionFound) {
                 break; // the first section of that name is the one that counts
             }
             if (scanner.nameIs(line.name, wantedSection)) {
                 place.sectionFound = true;
+                place.sectionStart = line.start;
                 place.insertAt = line.next;
                 place.insertNeedsBreak = !line.terminated;
             }
@@ -220,25 +275,53 @@ Place locate(LineScanner& scanner, const QString& section, const QString& key) {
 
 namespace ProfileText {
 
-std::optional<QString> findValue(const QByteArray& content, const QString& section,
-                                 const QString& key) {
-    LineScanner scanner(content);
-    const Place place = locate(scanner, section, key);
+Document::Document(const QByteArray& content) : parsed_(std::make_unique<const Parsed>(content)) {}
+
+Document::~Document() = default;
+Document::Document(Document&&) noexcept = default;
+Document& Document::operator=(Document&&) noexcept = default;
+
+std::optional<QString> Document::findValue(const QString& section, const QString& key) const {
+    const std::vector<Line>& lines = parsed_->lines;
+    auto next = lines.begin();
+    const Place place = locate(
+        parsed_->scanner,
+        [&](Line& line) {
+            if (next == lines.end()) {
+                return false;
+            }
+            line = *next++;
+            return true;
+        },
+        section, key);
     if (!place.keyFound) {
         return std::nullopt;
     }
-    return withoutQuotes(scanner.text(place.keyLine.value));
+    return withoutQuotes(parsed_->scanner.text(place.keyLine.value));
 }
 
-QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
-                     const QString& value) {
+std::optional<QString> findValue(const QByteArray& content, const QString& section,
+                                 const QString& key) {
+    return Document(content).findValue(section, key);
+}
+
+namespace {
+
+// withValue, walking the file from sectionStart: where a line starts that is not after the
+// section's header. Sets sectionStart to that header's line, so that writing several keys of
+// one section walks the lines before it once.
+QByteArray setValue(const QByteArray& content, const QString& section, const QString& key,
+                    const QString& value, qsizetype& sectionStart) {
     if (!content.startsWith(TextFile::Utf8Bom) &&
         !(Cp1252::canEncode(section) && Cp1252::canEncode(key) && Cp1252::canEncode(value))) {
         // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
-        return withValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value);
+        sectionStart = 0; // every byte moves
+        return setValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value,
+                        sectionStart);
     }
-    LineScanner scanner(content);
-    const Place place = locate(scanner, section, key);
+    LineScanner scanner(content, sectionStart);
+    const Place place = locate(
+        scanner, [&scanner](Line& line) { return scanner.next(line); }, section, key);
     const auto encode = [&scanner](const QString& text) {
         return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
     };
@@ -246,6 +329,7 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
 
     QByteArray result;
     result.reserve(content.size() + key.size() + value.size() + section.size() + 8);
+    sectionStart = place.sectionStart;
     if (place.keyFound) {
         // The key keeps its spelling in the file; only its line is written anew.
         const Line& line = place.keyLine;
@@ -272,9 +356,28 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
     if (!content.isEmpty() && !onlyBom && !content.endsWith('\n') && !content.endsWith('\r')) {
         result.append(crlf);
     }
+    sectionStart = result.size();
     result.append(encode(u'[' + trimmed(section) + u']'));
     result.append(crlf);
     result.append(keyLine);
+    return result;
+}
+
+} // namespace
+
+QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
+                     const QString& value) {
+    qsizetype sectionStart = 0;
+    return setValue(content, section, key, value, sectionStart);
+}
+
+QByteArray withValues(const QByteArray& content, const QString& section,
+                      const QList<std::pair<QString, QString>>& keyValues) {
+    QByteArray result = content;
+    qsizetype sectionStart = 0;
+    for (const auto& [key, value] : keyValues) {
+        result = setValue(result, section, key, value, sectionStart);
+    }
     return result;
 }
 

@@ -23,7 +23,17 @@ QString decode(const QByteArray& bytes) {
 }
 
 QStringList splitLines(const QString& text) {
+    const QList<QStringView> views = splitLineViews(text);
     QStringList lines;
+    lines.reserve(views.size());
+    for (const QStringView line : views) {
+        lines.append(line.toString());
+    }
+    return lines;
+}
+
+QList<QStringView> splitLineViews(QStringView text) {
+    QList<QStringView> lines;
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(u'\n', start);
@@ -34,7 +44,7 @@ QStringList splitLines(const QString& text) {
         if (end > start && text.at(end - 1) == u'\r' && next != end) {
             --end;
         }
-        lines.append(text.mid(start, end - start));
+        lines.append(text.sliced(start, end - start));
         start = next;
     }
     return lines;
@@ -54,7 +64,11 @@ QByteArray encodeLines(const QStringList& lines, Encoding encoding) {
         bytes.append(Utf8Bom);
     }
     for (const QString& line : lines) {
-        bytes.append(utf8 ? line.toUtf8() : Cp1252::encode(line));
+        if (utf8) {
+            bytes.append(line.toUtf8());
+        } else {
+            Cp1252::appendEncoded(bytes, line);
+        }
         bytes.append("\r\n");
     }
     return bytes;

@@ -30,6 +30,9 @@ QString decode(const QByteArray& bytes);
 // The lines split as readLines splits them, for text already in memory.
 QStringList splitLines(const QString& text);
 
+// The same lines as views into text, which must outlive them: no copy of each line.
+QList<QStringView> splitLineViews(QStringView text);
+
 // The bytes writeLines stores: each line followed by CR LF.
 QByteArray encodeLines(const QStringList& lines, Encoding encoding = Encoding::Windows1252);
 

@@ -94,7 +94,8 @@ bool GameData::OpenGamFile(CommonDialog& dialog) {
     // A short file blanks what it lacks.
     view_.SetStatusPanel(1, QStringLiteral(" Extracting definitions from ") + CurrentFileTitle +
                                 QStringLiteral(" ...."));
-    GameFile::Read(TextFile::splitLines(TextFile::decode(*bytes)), *this);
+    const QString text = TextFile::decode(*bytes);
+    GameFile::Read(TextFile::splitLineViews(text), *this);
 
     view_.SetStatusPanel(1, QStringLiteral(" Ready"));
     view_.SetStatusPanel(2, QStringLiteral("Saved"));

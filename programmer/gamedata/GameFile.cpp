@@ -4,6 +4,7 @@
 #include "programmer/gamedata/GameData.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -17,7 +18,7 @@ int RecordLine(int firstLine, int m, int r) {
 }
 
 // Line n (1-based) of lines, or nullptr past the end.
-const QString* LineAt(const QStringList& lines, int n) {
+const QStringView* LineAt(const QList<QStringView>& lines, int n) {
     return n >= 1 && n <= lines.size() ? &lines.at(n - 1) : nullptr;
 }
 
@@ -50,10 +51,30 @@ int HexDigit(QChar c) {
     return -1;
 }
 
+// The characters of the field of group j, fewer (or none) where the line is too short.
+QStringView FieldOf(QStringView line, int group) {
+    const qsizetype at = 4 * qsizetype{group} - 3;
+    return at >= 0 && at < line.size() ? line.sliced(at, std::min<qsizetype>(2, line.size() - at))
+                                       : QStringView();
+}
+
 // Hexadecimal value of the field of group j; characters past the line's end count as blanks,
 // which end the value.
-int GroupValue(const QString& line, int group) {
-    return GameFile::HexValue(QStringView(line).mid(4 * group - 3, 2));
+int GroupValue(QStringView line, int group) {
+    return GameFile::HexValue(FieldOf(line, group));
+}
+
+// Every code byte as two upper-case hexadecimal digits, built once: a file holds some 2000
+// fields, and records share these rather than each holding a copy.
+const std::array<QString, 256>& SharedHexFields() {
+    static const std::array<QString, 256> fields = [] {
+        std::array<QString, 256> all;
+        for (int value = 0; value < 256; ++value) {
+            all[value] = GameFile::HH(value);
+        }
+        return all;
+    }();
+    return fields;
 }
 
 // One line of 14 groups per record, modes 1..5 and records 1..28 in order; appendGroup(line,
@@ -83,18 +104,18 @@ QString DescriptionLine(int m, int r, const QString& description) {
 
 // A description line: tag "$01".."$05", record and count in hexadecimal, the description in
 // the last count characters. Other tags and record numbers change nothing.
-void ReadDescriptionLine(const QString& line, GameData& data) {
-    const QStringView tag = QStringView(line).left(3);
+void ReadDescriptionLine(QStringView line, GameData& data) {
+    const QStringView tag = line.left(3);
     if (tag.size() != 3 || tag.left(2) != u"$0") {
         return;
     }
     const int m = tag.at(2).unicode() - u'0';
-    ButtonRecord* record = data.Record(m, GameFile::HexValue(QStringView(line).mid(5, 2)));
+    ButtonRecord* record = data.Record(m, GameFile::HexValue(line.mid(5, 2)));
     if (record == nullptr) {
         return;
     }
-    const int count = GameFile::HexValue(QStringView(line).mid(9, 2));
-    record->Description = GameFile::WithoutLineBreaks(line.right(count));
+    const int count = GameFile::HexValue(line.mid(9, 2));
+    record->Description = GameFile::WithoutLineBreaks(line.right(count).toString());
 }
 
 } // namespace
@@ -128,11 +149,18 @@ QString WithoutLineBreaks(QString text) {
     return text;
 }
 
-QString GroupField(const QString& line, int group) {
-    const qsizetype at = 4 * group - 3;
-    if (QStringView(line).mid(at, 2) == ButtonRecord::BlankByte) {
+QString GroupField(QStringView line, int group) {
+    const QStringView chars = FieldOf(line, group);
+    if (chars == ButtonRecord::BlankByte) {
         return ButtonRecord::BlankByte; // most fields; shared rather than copied
     }
+    const auto upperHex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+    };
+    if (chars.size() == 2 && upperHex(chars[0]) && upperHex(chars[1])) {
+        return SharedHexFields()[HexValue(chars)];
+    }
+    const qsizetype at = 4 * qsizetype{group} - 3;
     QString field(2, u' ');
     for (qsizetype k = 0; k < 2; ++k) {
         if (at + k >= 0 && at + k < line.size()) {
@@ -174,19 +202,19 @@ QStringList Lines(const QString& gameName, const GameData& data) {
     return lines;
 }
 
-void Read(const QStringList& lines, GameData& data) {
-    if (const QString* name = LineAt(lines, 1)) {
-        data.GameName = WithoutLineBreaks(*name);
+void Read(const QList<QStringView>& lines, GameData& data) {
+    if (const QStringView* name = LineAt(lines, 1)) {
+        data.GameName = WithoutLineBreaks(name->toString());
     }
     for (int m = 1; m <= Modes; ++m) {
         for (int r = 1; r <= Records; ++r) {
             ButtonRecord& record = *data.Record(m, r);
-            if (const QString* line = LineAt(lines, RecordLine(CodeByteFirstLine, m, r))) {
+            if (const QStringView* line = LineAt(lines, RecordLine(CodeByteFirstLine, m, r))) {
                 for (int j = 1; j <= Groups; ++j) {
                     record.setKeyCodeByte(j, GroupField(*line, j));
                 }
             }
-            if (const QString* line = LineAt(lines, RecordLine(LengthCodeFirstLine, m, r))) {
+            if (const QStringView* line = LineAt(lines, RecordLine(LengthCodeFirstLine, m, r))) {
                 for (int j = 1; j <= Groups; ++j) {
                     record.setKeyPressLen(j, GroupValue(*line, j));
                 }
@@ -194,7 +222,7 @@ void Read(const QStringList& lines, GameData& data) {
         }
     }
     for (int m = 1; m <= Modes; ++m) {
-        if (const QString* line = LineAt(lines, PressCountFirstLine + m - 1)) {
+        if (const QStringView* line = LineAt(lines, PressCountFirstLine + m - 1)) {
             for (int r = 1; r <= Records; ++r) {
                 data.Record(m, r)->NumKeyPresses = static_cast<qint16>(GroupValue(*line, r));
             }

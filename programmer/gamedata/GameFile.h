@@ -26,7 +26,7 @@ int HexValue(QStringView text);
 
 // Characters 4j - 2 and 4j - 1 of line: the field of group j (1-based), blanks where the line
 // is too short.
-QString GroupField(const QString& line, int group);
+QString GroupField(QStringView line, int group);
 
 // text with every CR and LF replaced by a blank: a line break inside the game name or a
 // description would shift every line after it.
@@ -36,8 +36,9 @@ QString WithoutLineBreaks(QString text);
 // FixedLines lines plus one per programmed record.
 QStringList Lines(const QString& gameName, const GameData& data);
 
-// Reads lines into GameName and the five modes. The records must be blank beforehand; lines
-// that are missing leave them so, and a missing first line leaves GameName as it was.
-void Read(const QStringList& lines, GameData& data);
+// Reads lines (views of the file's text, see TextFile::splitLineViews) into GameName and the
+// five modes. The records must be blank beforehand; lines that are missing leave them so, and
+// a missing first line leaves GameName as it was.
+void Read(const QList<QStringView>& lines, GameData& data);
 
 } // namespace GameFile

@@ -5,6 +5,9 @@
 
 QStringList KeyPressNames(const ButtonRecord& record, MessageBox& messageBox) {
     QStringList names;
+    if (record.PressCount() == 0) {
+        return names; // most records of a game; their code bytes need not be joined
+    }
     const QString joined = record.KeyCodes();
     QStringView codes(joined);
     for (int k = 1; k <= record.PressCount(); ++k) {

@@ -17,9 +17,9 @@ QString ProgrammerSettings::FilePath(const QString& programFolder) {
 }
 
 void ProgrammerSettings::Read(const QString& programFolder) {
-    const QString file = FilePath(programFolder);
+    const Profile::Reader file(FilePath(programFolder));
     const auto text = [&file](const QString& key) {
-        return Profile::readString(Section, key, QString(), ReadBuffer, file);
+        return file.readString(Section, key, QString(), ReadBuffer);
     };
     Lastfolder = text(QStringLiteral("Lastfolder"));
     if (Lastfolder.isEmpty()) {
@@ -33,7 +33,7 @@ void ProgrammerSettings::Read(const QString& programFolder) {
     }
     LastTextFilePath = text(QStringLiteral("LastTextFilePath"));
     LastTextFileName = text(QStringLiteral("LastTextFileName"));
-    AlwaysChorded = Profile::readInt(Section, QStringLiteral("AlwaysChorded"), 1, file);
+    AlwaysChorded = file.readInt(Section, QStringLiteral("AlwaysChorded"), 1);
 }
 
 bool ProgrammerSettings::Write(const QString& programFolder) const {

@@ -324,6 +324,73 @@ TEST(ProfileTextTest, ParsesIntegersLikeTheProfileFunctions) {
     EXPECT_EQ(ProfileText::parseInt("007x"), 7);
     EXPECT_EQ(ProfileText::parseInt("--1"), 0);
     EXPECT_EQ(ProfileText::parseInt("١٢"), 0); // only ASCII digits count
+    // Blank, tab, VT, FF and CR are blanks; LF and other controls are not.
+    const std::pair<const char*, int> blanks[] = {{" 5", 5},  {"\t5", 5}, {"\v5", 5}, {"\f5", 5},
+                                                  {"\r5", 5}, {"\n5", 0}, {"\b5", 0}, {"\0165", 0}};
+    for (const auto& [text, value] : blanks) {
+        EXPECT_EQ(ProfileText::parseInt(text), value) << static_cast<int>(text[0]);
+        // After a name, the blanks go; CR and LF end the line instead.
+        const bool trimmed = value == 5 && text[0] != '\r';
+        EXPECT_EQ(ProfileText::findValue(QByteArray("[S]\nk") + text[0] + "=1\n", "S", "k"),
+                  trimmed ? std::optional<QString>("1") : std::nullopt)
+            << static_cast<int>(text[0]);
+    }
 }
 
 } // namespace
+
+TEST_F(ProfileTest, OneReadingAnswersAsEachReadDoes) {
+    const QByteArray files[] = {
+        "[Styles]\r\nStyleFontSize1= 12\r\nName=\"Arial\"\r\n[Misc]\r\nBottomRow=x\r\n",
+        "\xEF\xBB\xBF[Styles]\nstylefontsize1=7\nName=Ärial\n[Größe]\nBottomRow=3\n",
+        "[Gr\xF6\xDF"
+        "e]\rBottomRow=5\r[Styles]\rName\xC3\xA9=no\r",
+        "",
+    };
+    const std::pair<QString, QString> keys[] = {
+        {"Styles", "StyleFontSize1"}, {"styles", "NAME"},      {"Misc", "BottomRow"},
+        {"Größe", "BottomRow"},       {"GRÖSSE", "BottomRow"}, {"Styles", "Namé"},
+    };
+    for (const QByteArray& file : files) {
+        write(file);
+        const Profile::Reader reader(path());
+        for (const auto& [section, key] : keys) {
+            EXPECT_EQ(reader.readString(section, key, "<default>", 4), text(section, key, 4))
+                << file.constData() << " " << key.toStdString();
+            EXPECT_EQ(reader.readInt(section, key, -1), Profile::readInt(section, key, -1, path()));
+        }
+        // What the reader read stays as it was read.
+        write("[Styles]\r\nStyleFontSize1=99\r\n");
+        EXPECT_NE(reader.readInt("Styles", "StyleFontSize1", -1), 99) << file.constData();
+    }
+    QFile::remove(path());
+    EXPECT_EQ(Profile::Reader(path()).readString("S", "k", "none", 10), "none");
+}
+
+TEST(ProfileTextTest, SeveralKeysMakeTheFileOneKeyAtATimeMakes) {
+    const QByteArray files[] = {
+        "",
+        "\xEF\xBB\xBF",
+        "[a]\rk=1\r[S]\rx=2\r\r[s]\rk=3",
+        "; c\r\n[S]\r\nk=1\r\n\r\n[T]\r\nk=2\r\n",
+        "x=1\n[ s ]\nK = old\n; note\n\n\n[T]\n",
+        "\xEF\xBB\xBF[S]\nk=\xC3\xA9\n",
+        "[T]\nk=1",
+        "[S]\nk=1",
+    };
+    const QList<std::pair<QString, QString>> batches[] = {
+        {{"k", "new"}, {"n1", "1"}, {"n2", "2"}, {"K", "again"}, {"n1", "3"}},
+        // A letter Windows-1252 lacks turns the file into UTF-8 halfway through.
+        {{"n1", "1"}, {"k", "ŝ"}, {"n2", "2"}},
+        {{" n1 ", "x"}, {"n1", "y"}},
+    };
+    for (const QByteArray& file : files) {
+        for (const auto& batch : batches) {
+            QByteArray oneByOne = file;
+            for (const auto& [key, value] : batch) {
+                oneByOne = ProfileText::withValue(oneByOne, "S", key, value);
+            }
+            EXPECT_EQ(ProfileText::withValues(file, "S", batch), oneByOne) << file.constData();
+        }
+    }
+}

@@ -44,6 +44,20 @@ TEST(TextFile, ReadsCrLfAndLfLines) {
     EXPECT_EQ(TextFile::readLines(path), (QStringList{"a\rb\r", "c\r"}));
 }
 
+TEST(TextFile, LineViewsAreTheLinesInPlace) {
+    for (const QString& text : {QStringLiteral("one\r\ntwo\nlast"), QStringLiteral("a\rb\r\r\nc\r"),
+                                QStringLiteral("\n\n"), QString()}) {
+        const QList<QStringView> views = TextFile::splitLineViews(text);
+        const QStringList lines = TextFile::splitLines(text);
+        ASSERT_EQ(views.size(), lines.size()) << text.toStdString();
+        for (qsizetype i = 0; i < views.size(); ++i) {
+            EXPECT_EQ(views[i], lines[i]);
+            EXPECT_TRUE(views[i].isEmpty() || (views[i].data() >= text.data() &&
+                                               views[i].data() < text.data() + text.size()));
+        }
+    }
+}
+
 TEST(TextFile, WritesUtf8OnlyWhenACharacterDoesNotFitAndOnlyOnRequest) {
     struct Case {
         const char* what;

@@ -342,9 +342,18 @@ TEST(GameFileFormat, HexFieldsAndGroups) {
     EXPECT_EQ(GameFile::HexValue(u"-1"), 0);
     EXPECT_EQ(GameFile::HexValue(u""), 0);
     EXPECT_GT(GameFile::HexValue(u"FFFFFFFFFFFFFFFFFFFF"), 0); // no overflow
-    EXPECT_EQ(GameFile::GroupField("$AB $C", 1), "AB");
-    EXPECT_EQ(GameFile::GroupField("$AB $C", 2), "C ");
-    EXPECT_EQ(GameFile::GroupField("$AB $C", 3), "  ");
+    EXPECT_EQ(GameFile::GroupField(u"$AB $C", 1), "AB");
+    EXPECT_EQ(GameFile::GroupField(u"$AB $C", 2), "C ");
+    EXPECT_EQ(GameFile::GroupField(u"$AB $C", 3), "  ");
+    // Fields keep their characters as written, whatever their case or validity.
+    const std::pair<const char*, const char*> fields[] = {
+        {"$00 ", "00"}, {"$0f ", "0f"}, {"$9A ", "9A"}, {"$G1 ", "G1"},
+        {"$ A ", " A"}, {"$F", "F "},   {"$FF ", "FF"}, {"$A\xC3\xA9 ", "A\u00e9"},
+    };
+    for (const auto& [line, field] : fields) {
+        EXPECT_EQ(GameFile::GroupField(QString::fromUtf8(line), 1), QString::fromUtf8(field))
+            << line;
+    }
 }
 
 } // namespace
