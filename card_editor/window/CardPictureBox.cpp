@@ -1,6 +1,7 @@
 #include "card_editor/window/CardPictureBox.h"
 
 #include "card_editor/card/CardLayout.h"
+#include "card_editor/window/MovablePicture.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,11 +16,13 @@ CardPictureBox::CardPictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 bool CardPictureBox::loadPicture(const QString& path) {
-    QPixmap loaded;
-    if (!loaded.load(path)) {
+    // The movable picture's reader: it refuses pipes and devices, and never serves a cached
+    // copy of a file rewritten since.
+    const QImage loaded = MovablePicture::readPicture(path);
+    if (loaded.isNull()) {
         return false;
     }
-    picture_ = loaded;
+    picture_ = QPixmap::fromImage(loaded);
     resize(picture_.deviceIndependentSize().toSize());
     update();
     return true;
