@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -118,6 +119,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Writing the same again finds the line just written and changes nothing.
     check(ProfileText::withValue(once, target.section, target.key, value) == once,
           "second write changed the file");
+
+    // Several keys at once make the file that writing them one by one makes.
+    const QList<std::pair<QString, QString>> batch = {
+        {QStringLiteral("new key"), QStringLiteral("1")},
+        {target.key, value},
+        {QStringLiteral("NEW KEY "), QStringLiteral("2")},
+    };
+    QByteArray oneByOne = content;
+    for (const auto& [key, text] : batch) {
+        oneByOne = ProfileText::withValue(oneByOne, target.section, key, text);
+    }
+    check(ProfileText::withValues(content, target.section, batch) == oneByOne,
+          "several keys at once differ from one by one");
 
     // Other keys read as before.
     for (const Entry& entry : kEntries) {

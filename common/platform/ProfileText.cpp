@@ -39,7 +39,8 @@ bool sameName(const QString& a, const QString& b) {
     if (a.size() != b.size()) {
         return false;
     }
-    for (qsizetype i = 0; i < a.size(); ++i) {
+    // From the end: the keys of a section often differ only in a trailing number.
+    for (qsizetype i = a.size() - 1; i >= 0; --i) {
         if (foldAscii(a.at(i).unicode()) != foldAscii(b.at(i).unicode())) {
             return false;
         }
@@ -71,11 +72,10 @@ struct Line {
 // Walks the lines of a profile file once, classifying each.
 class LineScanner {
 public:
-    // from: where a line starts, the walk's first.
-    explicit LineScanner(const QByteArray& content, qsizetype from = 0)
+    explicit LineScanner(const QByteArray& content)
         : data_(content.constData()), size_(content.size()),
-          utf8_(content.startsWith(TextFile::Utf8Bom)),
-          pos_(std::max(from, utf8_ ? TextFile::Utf8Bom.size() : qsizetype{0})) {}
+          utf8_(content.startsWith(TextFile::Utf8Bom)), pos_(utf8_ ? TextFile::Utf8Bom.size() : 0) {
+    }
 
     bool utf8() const { return utf8_; }
 
@@ -201,14 +201,11 @@ QString withoutQuotes(const QString& value) {
     return value;
 }
 
-// Where a key of a section is, or where it would go.
+// Where keys of a section are, or where they would go.
 struct Place {
     bool sectionFound = false;
-    qsizetype sectionStart = 0; // the section's header line
-    bool keyFound = false;
-    Line keyLine;
-    qsizetype insertAt = 0;        // after the last non-blank line of the section
-    bool insertNeedsBreak = false; // that line ends the file without a line break
+    std::vector<std::optional<Line>> keyLines; // each key's first line in the section
+    Line last;                                 // the section's last non-blank line, header included
 };
 
 } // namespace
@@ -233,25 +230,25 @@ struct Parsed {
 
 namespace {
 
-// nextLine(line) gives the file's lines in order, false after the last: a single write walks the
-// bytes as it goes and stops at the key, many look-ups walk lines found once.
+// nextLine(line) gives the file's lines in order, false after the last: a write walks the
+// bytes as it goes, many look-ups walk lines found once. keys are trimmed and differ in name;
+// the walk stops once each is found.
 template <typename NextLine>
 Place locate(const LineScanner& scanner, NextLine nextLine, const QString& section,
-             const QString& key) {
+             const QStringList& keys) {
     const QString wantedSection = trimmed(section);
-    const QString wantedKey = trimmed(key);
     Place place;
+    place.keyLines.resize(static_cast<std::size_t>(keys.size()));
+    qsizetype missing = keys.size();
     Line line;
-    while (nextLine(line)) {
+    while (missing > 0 && nextLine(line)) {
         if (line.kind == LineKind::Section) {
             if (place.sectionFound) {
                 break; // the first section of that name is the one that counts
             }
             if (scanner.nameIs(line.name, wantedSection)) {
                 place.sectionFound = true;
-                place.sectionStart = line.start;
-                place.insertAt = line.next;
-                place.insertNeedsBreak = !line.terminated;
+                place.last = line;
             }
             continue;
         }
@@ -259,13 +256,18 @@ Place locate(const LineScanner& scanner, NextLine nextLine, const QString& secti
             continue;
         }
         if (line.kind != LineKind::Blank) {
-            place.insertAt = line.next;
-            place.insertNeedsBreak = !line.terminated;
+            place.last = line;
         }
-        if (line.kind == LineKind::Key && scanner.nameIs(line.name, wantedKey)) {
-            place.keyFound = true;
-            place.keyLine = line;
-            break;
+        if (line.kind != LineKind::Key) {
+            continue;
+        }
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            std::optional<Line>& found = place.keyLines[static_cast<std::size_t>(i)];
+            if (!found && scanner.nameIs(line.name, keys.at(i))) {
+                found = line;
+                --missing;
+                break;
+            }
         }
     }
     return place;
@@ -284,20 +286,20 @@ Document& Document::operator=(Document&&) noexcept = default;
 std::optional<QString> Document::findValue(const QString& section, const QString& key) const {
     const std::vector<Line>& lines = parsed_->lines;
     auto next = lines.begin();
-    const Place place = locate(
-        parsed_->scanner,
-        [&](Line& line) {
-            if (next == lines.end()) {
-                return false;
-            }
-            line = *next++;
-            return true;
-        },
-        section, key);
-    if (!place.keyFound) {
+    const Place place = locate(parsed_->scanner,
+                               [&](Line& line) {
+                                   if (next == lines.end()) {
+                                       return false;
+                                   }
+                                   line = *next++;
+                                   return true;
+                               },
+                               section, {trimmed(key)});
+    const std::optional<Line>& line = place.keyLines.front();
+    if (!line) {
         return std::nullopt;
     }
-    return withoutQuotes(parsed_->scanner.text(place.keyLine.value));
+    return withoutQuotes(parsed_->scanner.text(line->value));
 }
 
 std::optional<QString> findValue(const QByteArray& content, const QString& section,
@@ -307,59 +309,21 @@ std::optional<QString> findValue(const QByteArray& content, const QString& secti
 
 namespace {
 
-// withValue, walking the file from sectionStart: where a line starts that is not after the
-// section's header. Sets sectionStart to that header's line, so that writing several keys of
-// one section walks the lines before it once.
-QByteArray setValue(const QByteArray& content, const QString& section, const QString& key,
-                    const QString& value, qsizetype& sectionStart) {
-    if (!content.startsWith(TextFile::Utf8Bom) &&
-        !(Cp1252::canEncode(section) && Cp1252::canEncode(key) && Cp1252::canEncode(value))) {
-        // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
-        sectionStart = 0; // every byte moves
-        return setValue(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, key, value,
-                        sectionStart);
-    }
-    LineScanner scanner(content, sectionStart);
-    const Place place = locate(
-        scanner, [&scanner](Line& line) { return scanner.next(line); }, section, key);
-    const auto encode = [&scanner](const QString& text) {
-        return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
-    };
-    const QByteArray crlf("\r\n");
-
-    QByteArray result;
-    result.reserve(content.size() + key.size() + value.size() + section.size() + 8);
-    sectionStart = place.sectionStart;
-    if (place.keyFound) {
-        // The key keeps its spelling in the file; only its line is written anew.
-        const Line& line = place.keyLine;
-        result.append(content.constData(), line.start);
-        result.append(content.constData() + line.name.begin, line.name.end - line.name.begin);
-        result.append('=');
-        result.append(encode(value));
-        result.append(crlf);
-        result.append(content.constData() + line.next, content.size() - line.next);
-        return result;
-    }
-    const QByteArray keyLine = encode(trimmed(key) + u'=' + value) + crlf;
-    if (place.sectionFound) {
-        result.append(content.constData(), place.insertAt);
-        if (place.insertNeedsBreak) {
-            result.append(crlf);
+// keyValues with the keys trimmed and each name once, where it first comes, with its last value:
+// what writing them one after another leaves.
+QList<std::pair<QString, QString>> merged(const QList<std::pair<QString, QString>>& keyValues) {
+    QList<std::pair<QString, QString>> result;
+    for (const auto& [key, value] : keyValues) {
+        const QString name = trimmed(key);
+        const auto same = std::find_if(result.begin(), result.end(), [&](const auto& entry) {
+            return sameName(entry.first, name);
+        });
+        if (same != result.end()) {
+            same->second = value;
+        } else {
+            result.append({name, value});
         }
-        result.append(keyLine);
-        result.append(content.constData() + place.insertAt, content.size() - place.insertAt);
-        return result;
     }
-    result.append(content);
-    const bool onlyBom = scanner.utf8() && content.size() == TextFile::Utf8Bom.size();
-    if (!content.isEmpty() && !onlyBom && !content.endsWith('\n') && !content.endsWith('\r')) {
-        result.append(crlf);
-    }
-    sectionStart = result.size();
-    result.append(encode(u'[' + trimmed(section) + u']'));
-    result.append(crlf);
-    result.append(keyLine);
     return result;
 }
 
@@ -367,16 +331,88 @@ QByteArray setValue(const QByteArray& content, const QString& section, const QSt
 
 QByteArray withValue(const QByteArray& content, const QString& section, const QString& key,
                      const QString& value) {
-    qsizetype sectionStart = 0;
-    return setValue(content, section, key, value, sectionStart);
+    return withValues(content, section, {{key, value}});
 }
 
+// One walk of the file finds every key, and the file is copied once: a program saves dozens
+// of keys of a section at a time.
 QByteArray withValues(const QByteArray& content, const QString& section,
                       const QList<std::pair<QString, QString>>& keyValues) {
-    QByteArray result = content;
-    qsizetype sectionStart = 0;
-    for (const auto& [key, value] : keyValues) {
-        result = setValue(result, section, key, value, sectionStart);
+    const QList<std::pair<QString, QString>> entries = merged(keyValues);
+    const auto fits = [](const QString& text) { return Cp1252::canEncode(text); };
+    const bool allFit = fits(section) &&
+                        std::all_of(entries.begin(), entries.end(),
+                                    [&](const auto& e) { return fits(e.first) && fits(e.second); });
+    if (!content.startsWith(TextFile::Utf8Bom) && !allFit) {
+        // A text Windows-1252 cannot hold turns the whole file into UTF-8, for good.
+        return withValues(TextFile::Utf8Bom + Cp1252::decode(content).toUtf8(), section, entries);
+    }
+    if (entries.isEmpty()) {
+        return content;
+    }
+    QStringList keys;
+    keys.reserve(entries.size());
+    for (const auto& entry : entries) {
+        keys.append(entry.first);
+    }
+    LineScanner scanner(content);
+    const Place place = locate(
+        scanner, [&scanner](Line& line) { return scanner.next(line); }, section, keys);
+    const auto encode = [&scanner](const QString& text) {
+        return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
+    };
+    const QByteArray crlf("\r\n");
+
+    // The lines found, in file order: each keeps its key's spelling, and only its value changes.
+    std::vector<std::pair<Line, QString>> rewritten;
+    QByteArray added; // the keys not found, as new lines
+    for (std::size_t i = 0; i < place.keyLines.size(); ++i) {
+        const QString& value = entries.at(static_cast<qsizetype>(i)).second;
+        if (place.keyLines[i]) {
+            rewritten.emplace_back(*place.keyLines[i], value);
+        } else {
+            added.append(encode(entries.at(static_cast<qsizetype>(i)).first + u'=' + value));
+            added.append(crlf);
+        }
+    }
+    std::sort(rewritten.begin(), rewritten.end(),
+              [](const auto& a, const auto& b) { return a.first.start < b.first.start; });
+
+    QByteArray result;
+    result.reserve(content.size() + added.size() + section.size() + 64 * entries.size());
+    qsizetype copied = 0;
+    const auto copyTo = [&](qsizetype at) {
+        result.append(content.constData() + copied, at - copied);
+        copied = at;
+    };
+    bool lastRewritten = false;
+    for (const auto& [line, value] : rewritten) {
+        copyTo(line.start);
+        result.append(content.constData() + line.name.begin, line.name.end - line.name.begin);
+        result.append('=');
+        result.append(encode(value));
+        result.append(crlf);
+        copied = line.next;
+        lastRewritten = lastRewritten || line.start == place.last.start;
+    }
+    if (!added.isEmpty() && place.sectionFound) {
+        // After the section's last non-blank line; one that ended the file unbroken, and was not
+        // just written anew, gets its line break first.
+        copyTo(place.last.next);
+        if (!place.last.terminated && !lastRewritten) {
+            result.append(crlf);
+        }
+        result.append(added);
+    }
+    copyTo(content.size());
+    if (!added.isEmpty() && !place.sectionFound) {
+        const bool onlyBom = scanner.utf8() && content.size() == TextFile::Utf8Bom.size();
+        if (!content.isEmpty() && !onlyBom && !content.endsWith('\n') && !content.endsWith('\r')) {
+            result.append(crlf);
+        }
+        result.append(encode(u'[' + trimmed(section) + u']'));
+        result.append(crlf);
+        result.append(added);
     }
     return result;
 }

@@ -42,7 +42,7 @@ QByteArray withValue(const QByteArray& content, const QString& section, const QS
                      const QString& value);
 
 // The file with each of keyValues set in turn in section, as withValue one after another
-// makes it; the lines before the section are walked once.
+// makes it.
 QByteArray withValues(const QByteArray& content, const QString& section,
                       const QList<std::pair<QString, QString>>& keyValues);
 
