@@ -15,7 +15,11 @@ void ButtonRecord::setKeyPressLen(int k, int lengthCode) {
 }
 
 void ButtonRecord::setKeyCodeByte(int j, const QString& code) {
-    keyCodeByte_.set(j, code.size() == 2 ? code : code.left(2).leftJustified(2, QLatin1Char(' ')));
+    if (code.size() == 2) {
+        keyCodeByte_.set(j, code); // nearly always: shared, not copied
+    } else {
+        keyCodeByte_.set(j, code.left(2).leftJustified(2, QLatin1Char(' ')));
+    }
 }
 
 QString ButtonRecord::KeyCodes() const {

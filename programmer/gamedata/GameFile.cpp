@@ -2,6 +2,7 @@
 
 #include "common/platform/Cp1252.h"
 #include "programmer/gamedata/GameData.h"
+#include "programmer/gamedata/HexDigits.h"
 
 #include <algorithm>
 #include <array>
@@ -22,34 +23,32 @@ const QStringView* LineAt(const QList<QStringView>& lines, int n) {
     return n >= 1 && n <= lines.size() ? &lines.at(n - 1) : nullptr;
 }
 
-// Appends "$", the field and a blank. Lines are built in place: a save makes some 6000
-// groups.
-void AppendGroup(QString& line, QStringView field) {
-    line.append(u'$');
-    line.append(field);
-    line.append(u' ');
-}
+// A line of groups "$HH " built in place: a save makes some 6000 groups, and one string per
+// line is all it allocates.
+class GroupLine {
+public:
+    void append(QStringView field) {
+        chars_[size_++] = u'$';
+        for (const QChar c : field.left(2)) {
+            chars_[size_++] = c.unicode();
+        }
+        chars_[size_++] = u' ';
+    }
 
-void AppendHH(QString& line, int value) {
-    static constexpr char16_t Digits[] = u"0123456789ABCDEF";
-    const int clamped = std::clamp(value, 0, 255);
-    const char16_t field[2] = {Digits[clamped / 16], Digits[clamped % 16]};
-    AppendGroup(line, QStringView(field, 2));
-}
+    void appendHH(int value) {
+        static constexpr char16_t Digits[] = u"0123456789ABCDEF";
+        const int clamped = std::clamp(value, 0, 255);
+        const char16_t field[2] = {Digits[clamped / 16], Digits[clamped % 16]};
+        append(QStringView(field, 2));
+    }
 
-int HexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') {
-        return u - u'0';
-    }
-    if (u >= u'A' && u <= u'F') {
-        return u - u'A' + 10;
-    }
-    if (u >= u'a' && u <= u'f') {
-        return u - u'a' + 10;
-    }
-    return -1;
-}
+    QStringView view() const { return QStringView(chars_.data(), size_); }
+    QString text() const { return view().toString(); }
+
+private:
+    std::array<char16_t, 4 * std::max(GameData::RecordCount, ButtonRecord::MaxBytes)> chars_{};
+    qsizetype size_ = 0;
+};
 
 // The characters of the field of group j, fewer (or none) where the line is too short.
 QStringView FieldOf(QStringView line, int group) {
@@ -58,10 +57,20 @@ QStringView FieldOf(QStringView line, int group) {
                                        : QStringView();
 }
 
+// Value of the field of group j when it is two upper-case hexadecimal digits, else -1.
+int UpperHexField(QStringView line, int group) {
+    const qsizetype at = 4 * qsizetype{group} - 3;
+    if (at < 0 || at + 2 > line.size()) {
+        return -1;
+    }
+    return HexDigits::UpperPair(line[at], line[at + 1]);
+}
+
 // Hexadecimal value of the field of group j; characters past the line's end count as blanks,
 // which end the value.
 int GroupValue(QStringView line, int group) {
-    return GameFile::HexValue(FieldOf(line, group));
+    const int value = UpperHexField(line, group);
+    return value >= 0 ? value : GameFile::HexValue(FieldOf(line, group));
 }
 
 // Every code byte as two upper-case hexadecimal digits, built once: a file holds some 2000
@@ -83,12 +92,11 @@ template <typename AppendGroupOf>
 void AppendRecordLines(QStringList& lines, const GameData& data, AppendGroupOf appendGroup) {
     for (int m = 1; m <= Modes; ++m) {
         for (const ButtonRecord& record : *data.ModeArray(m)) {
-            QString line;
-            line.reserve(4 * Groups);
+            GroupLine line;
             for (int j = 1; j <= Groups; ++j) {
                 appendGroup(line, record, j);
             }
-            lines.append(line);
+            lines.append(line.text());
         }
     }
 }
@@ -99,7 +107,16 @@ QString DescriptionLine(int m, int r, const QString& description) {
     // count characters of the line.
     const QString text = GameFile::WithoutLineBreaks(description);
     const int stored = static_cast<int>(Cp1252::encode(text).size());
-    return QStringLiteral("$0%1 $%2 $%3 ").arg(m).arg(GameFile::HH(r), GameFile::HH(stored)) + text;
+    GroupLine head; // "$0m $rr $cc "
+    const char16_t tag[2] = {u'0', static_cast<char16_t>(u'0' + m)};
+    head.append(QStringView(tag, 2));
+    head.appendHH(r);
+    head.appendHH(stored);
+    QString line;
+    line.reserve(head.view().size() + text.size());
+    line.append(head.view());
+    line.append(text);
+    return line;
 }
 
 // A description line: tag "$01".."$05", record and count in hexadecimal, the description in
@@ -123,15 +140,15 @@ void ReadDescriptionLine(QStringView line, GameData& data) {
 namespace GameFile {
 
 QString HH(int value) {
-    QString group;
-    AppendHH(group, value);
-    return group.mid(1, 2);
+    GroupLine group;
+    group.appendHH(value);
+    return group.view().mid(1, 2).toString();
 }
 
 int HexValue(QStringView text) {
     int value = 0;
     for (const QChar c : text) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigits::Any(c);
         if (digit < 0) {
             break;
         }
@@ -150,15 +167,10 @@ QString WithoutLineBreaks(QString text) {
 }
 
 QString GroupField(QStringView line, int group) {
-    const QStringView chars = FieldOf(line, group);
-    if (chars == ButtonRecord::BlankByte) {
-        return ButtonRecord::BlankByte; // most fields; shared rather than copied
-    }
-    const auto upperHex = [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
-    };
-    if (chars.size() == 2 && upperHex(chars[0]) && upperHex(chars[1])) {
-        return SharedHexFields()[HexValue(chars)];
+    // Nearly every field of a file, "FF" included, is two upper-case digits: shared, not copied.
+    const int value = UpperHexField(line, group);
+    if (value >= 0) {
+        return SharedHexFields()[value];
     }
     const qsizetype at = 4 * qsizetype{group} - 3;
     QString field(2, u' ');
@@ -177,19 +189,18 @@ QStringList Lines(const QString& gameName, const GameData& data) {
     QStringList lines;
     lines.reserve(FixedLines + Modes * Records);
     lines.append(WithoutLineBreaks(gameName));
-    AppendRecordLines(lines, data, [](QString& line, const ButtonRecord& record, int j) {
-        AppendGroup(line, record.KeyCodeByte(j));
+    AppendRecordLines(lines, data, [](GroupLine& line, const ButtonRecord& record, int j) {
+        line.append(record.KeyCodeByte(j));
     });
-    AppendRecordLines(lines, data, [](QString& line, const ButtonRecord& record, int j) {
-        AppendHH(line, record.KeyPressLen(j));
+    AppendRecordLines(lines, data, [](GroupLine& line, const ButtonRecord& record, int j) {
+        line.appendHH(record.KeyPressLen(j));
     });
     for (int m = 1; m <= Modes; ++m) {
-        QString line;
-        line.reserve(4 * Records);
+        GroupLine line;
         for (const ButtonRecord& record : *data.ModeArray(m)) {
-            AppendHH(line, record.NumKeyPresses);
+            line.appendHH(record.NumKeyPresses);
         }
-        lines.append(line);
+        lines.append(line.text());
     }
     for (int m = 1; m <= Modes; ++m) {
         for (int r = 1; r <= Records; ++r) {

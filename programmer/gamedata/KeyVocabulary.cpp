@@ -1,6 +1,7 @@
 #include "programmer/gamedata/KeyVocabulary.h"
 
 #include "common/platform/MessageBox.h"
+#include "programmer/gamedata/HexDigits.h"
 
 #include <array>
 
@@ -125,19 +126,85 @@ const KeyDef* KeyAt(int index) {
     return &Keys[static_cast<std::size_t>(index)];
 }
 
-// Name of a whole code ("1C", "E071", ...), compared exactly; "" when it has none.
-QString NameOfCode(QStringView code) {
-    for (const KeyDef& key : Keys) {
-        if (code == QLatin1String(key.code)) {
-            return QLatin1String(key.name);
-        }
-    }
-    return {};
+// The names of the one-byte codes and of the two-byte codes after "E0", by their last byte;
+// nullptr where none. Built once: a game file's key texts look up some thousand codes.
+struct CodeNames {
+    std::array<const char*, 256> single{};
+    std::array<const char*, 256> afterE0{};
+};
+
+bool IsExtended(QStringView code) {
+    return code.size() == 4 && code.startsWith(u"E0");
 }
 
-// "?", the unnamed pair, "? ".
-QString UnknownPair(QStringView pair) {
-    return QLatin1Char('?') + pair.toString() + QStringLiteral("? ");
+const CodeNames& Names() {
+    static const CodeNames names = [] {
+        CodeNames all;
+        for (const KeyDef& key : Keys) {
+            const QString code = QString::fromLatin1(key.code);
+            if (code.size() != 2 && !IsExtended(code)) {
+                continue; // the longer codes are found whole
+            }
+            const auto value = static_cast<std::size_t>(
+                HexDigits::UpperPair(code.at(code.size() - 2), code.back()));
+            const char*& slot = (IsExtended(code) ? all.afterE0 : all.single)[value];
+            if (slot == nullptr) {
+                slot = key.name; // the first key of a code names it
+            }
+        }
+        return all;
+    }();
+    return names;
+}
+
+// Name of a whole code ("1C", "E071", ...), compared exactly; nullptr when it has none.
+const char* NameOfCode(QStringView code) {
+    if (code.size() != 2 && !IsExtended(code)) {
+        return nullptr;
+    }
+    const int value = HexDigits::UpperPair(code.at(code.size() - 2), code.back());
+    if (value < 0) {
+        return nullptr;
+    }
+    return (IsExtended(code) ? Names().afterE0 : Names().single)[static_cast<std::size_t>(value)];
+}
+
+// Appends "?", the unnamed pair, "? ".
+void AppendUnknownPair(QString& text, QStringView pair) {
+    text += u'?';
+    text += pair;
+    text += u"? ";
+}
+
+// GetModifier, appended to text: a key text is built in one string.
+void AppendModifiers(QString& text, QStringView rest) {
+    while (!rest.isEmpty()) {
+        const QStringView pair = rest.left(2);
+        int consumed = 2;
+        if (pair == u"E0") {
+            const QStringView four = rest.left(4);
+            if (four == u"E011") {
+                text += u"RALT ";
+                consumed = 4;
+            } else if (four == u"E014") {
+                text += u"RCTL ";
+                consumed = 4;
+            } else {
+                text += u"?E0? ";
+            }
+        } else if (pair == u"12") {
+            text += u"SHF ";
+        } else if (pair == u"14") {
+            text += u"CTL ";
+        } else if (pair == u"11") {
+            text += u"ALT ";
+        } else if (pair == u"59") {
+            text += u"RSHF ";
+        } else {
+            AppendUnknownPair(text, pair);
+        }
+        rest = rest.mid(qMin<qsizetype>(consumed, rest.size()));
+    }
 }
 
 const QString E0 = QStringLiteral("E0");
@@ -159,47 +226,20 @@ QString KeyScanCode(int index) {
 
 QString GetModifier(const QString& ModifiersToFind) {
     QString result;
-    QStringView rest(ModifiersToFind);
-    while (!rest.isEmpty()) {
-        const QStringView pair = rest.left(2);
-        int consumed = 2;
-        if (pair == E0) {
-            const QStringView four = rest.left(4);
-            if (four == QLatin1String("E011")) {
-                result += QStringLiteral("RALT ");
-                consumed = 4;
-            } else if (four == QLatin1String("E014")) {
-                result += QStringLiteral("RCTL ");
-                consumed = 4;
-            } else {
-                result += QStringLiteral("?E0? ");
-            }
-        } else if (pair == QLatin1String("12")) {
-            result += QStringLiteral("SHF ");
-        } else if (pair == QLatin1String("14")) {
-            result += QStringLiteral("CTL ");
-        } else if (pair == QLatin1String("11")) {
-            result += QStringLiteral("ALT ");
-        } else if (pair == QLatin1String("59")) {
-            result += QStringLiteral("RSHF ");
-        } else {
-            result += UnknownPair(pair);
-        }
-        rest = rest.mid(qMin<qsizetype>(consumed, rest.size()));
-    }
+    AppendModifiers(result, ModifiersToFind);
     return result;
 }
 
-QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& messageBox) {
-    QStringView codes(KeysToFind);
+void AppendKeyName(QString& result, QStringView codes, int NumScanCodes, MessageBox& messageBox) {
     int lengthCode = NumScanCodes;
-
-    QString prefix;
+    const qsizetype start = result.size();
+    // Names take at most two and a half characters per code character ("?12? ").
+    result.reserve(result.size() + 3 * codes.size() + 8);
     if (lengthCode > 9) {
         // A tens digit asking for more modifier bytes than there are takes what there is.
         const qsizetype modifierChars =
             qMin<qsizetype>(2 * qsizetype{lengthCode / 10}, codes.size());
-        prefix = GetModifier(codes.left(modifierChars).toString());
+        AppendModifiers(result, codes.left(modifierChars));
         codes = codes.mid(modifierChars);
         lengthCode %= 10;
     }
@@ -210,10 +250,12 @@ QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& message
                               codes.toString() + QStringLiteral("'. NumScanCodes = ") +
                               QString::number(lengthCode) + QLatin1Char('.'),
                           MsgStyle::Exclamation, QStringLiteral("Error here Morwen"));
-        return QStringLiteral("error");
+        result.truncate(start);
+        result += u"error";
+        return;
     }
 
-    QString result;
+    const qsizetype keyStart = result.size(); // the modifiers keep their trailing blank
     while (!codes.isEmpty()) {
         const QStringView pair = codes.left(2);
         qsizetype consumed = 2;
@@ -222,8 +264,8 @@ QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& message
                 result += QStringLiteral("PRNTSCRN ");
                 consumed = PrintScreen.size();
             } else {
-                const QString name = NameOfCode(codes.left(4));
-                result += name.isEmpty() ? QStringLiteral("?E0? ") : name;
+                const char* name = NameOfCode(codes.left(4));
+                result += name != nullptr ? QLatin1String(name) : QLatin1String("?E0? ");
                 consumed = 4;
             }
         } else if (pair == E1) {
@@ -235,14 +277,22 @@ QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& message
             }
         } else {
             // Only a one-byte code can match a pair; "FF" is the delay step.
-            const QString name = NameOfCode(pair);
-            result += name.isEmpty() ? UnknownPair(pair) : name;
+            if (const char* name = NameOfCode(pair)) {
+                result += QLatin1String(name);
+            } else {
+                AppendUnknownPair(result, pair);
+            }
         }
         codes = codes.mid(qMin(consumed, codes.size()));
     }
 
-    if (result.endsWith(QLatin1Char(' '))) {
+    if (result.size() > keyStart && result.endsWith(QLatin1Char(' '))) {
         result.chop(1);
     }
-    return prefix + result;
+}
+
+QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& messageBox) {
+    QString result;
+    AppendKeyName(result, KeysToFind, NumScanCodes, messageBox);
+    return result;
 }

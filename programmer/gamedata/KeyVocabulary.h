@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 class MessageBox;
 
@@ -24,3 +25,6 @@ QString GetModifier(const QString& ModifiersToFind);
 // Readable names of one key press: KeysToFind its code text (modifier bytes first),
 // NumScanCodes its length code. Returns "error" and tells the user when the two disagree.
 QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& messageBox);
+
+// FindKey's names appended to text: a record's key text is built in one string.
+void AppendKeyName(QString& text, QStringView codes, int NumScanCodes, MessageBox& messageBox);
