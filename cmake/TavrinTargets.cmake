@@ -4,7 +4,14 @@ function(tavrin_settings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   if(TAVRIN_FUZZ)
-    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    # The undefined-behaviour checks that the address sanitizer already makes in its own way
+    # (null, object size, pointer overflow) or that x86 does not need (alignment) are left out:
+    # on every member access they doubled the targets' time and kept small functions from being
+    # inlined, for which the inliner is also given more room.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                           -fno-sanitize=alignment,null,object-size,pointer-overflow
+                           -fsanitize-coverage-ignorelist=${TAVRIN_COVERAGE_IGNORE}
+                           -mllvm -inline-threshold=500)
     # Files below "/memory" live in memory, so the fuzz targets never wait for a disk.
     target_compile_definitions(${target} PRIVATE TAVRIN_FUZZ_MEMORY_FILES)
   endif()
