@@ -18,7 +18,7 @@ bool GameData::SaveGAMfile() {
         GameName = QStringLiteral("Unknown");
     }
     QString error;
-    if (!TextFile::writeLines(SavePath, GameFile::Lines(GameName, *this), &error)) {
+    if (!FileSystem::replaceFile(SavePath, GameFile::Bytes(GameName, *this), &error)) {
         messageBox_.MsgBox(SaveTitle +
                                QStringLiteral(" was not saved correctly. Tavrin error message "
                                               "follows: ") +

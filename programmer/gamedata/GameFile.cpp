@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -43,7 +44,6 @@ public:
     }
 
     QStringView view() const { return QStringView(chars_.data(), size_); }
-    QString text() const { return view().toString(); }
 
 private:
     std::array<char16_t, 4 * std::max(GameData::RecordCount, ButtonRecord::MaxBytes)> chars_{};
@@ -86,17 +86,34 @@ const std::array<QString, 256>& SharedHexFields() {
     return fields;
 }
 
+// The file's bytes, a line at a time: each in Windows-1252 and ended by CR LF, as the format
+// has it. Written straight into one buffer: a save makes some 300 lines.
+class FileBytes {
+public:
+    FileBytes() { bytes_.reserve(GameFile::FixedLines * (4 * Records + 2)); }
+
+    void line(QStringView text) {
+        Cp1252::appendEncoded(bytes_, text);
+        bytes_.append("\r\n", 2);
+    }
+
+    QByteArray take() { return std::move(bytes_); }
+
+private:
+    QByteArray bytes_;
+};
+
 // One line of 14 groups per record, modes 1..5 and records 1..28 in order; appendGroup(line,
 // record, j) appends group j.
 template <typename AppendGroupOf>
-void AppendRecordLines(QStringList& lines, const GameData& data, AppendGroupOf appendGroup) {
+void AppendRecordLines(FileBytes& file, const GameData& data, AppendGroupOf appendGroup) {
     for (int m = 1; m <= Modes; ++m) {
         for (const ButtonRecord& record : *data.ModeArray(m)) {
             GroupLine line;
             for (int j = 1; j <= Groups; ++j) {
                 appendGroup(line, record, j);
             }
-            lines.append(line.text());
+            file.line(line.view());
         }
     }
 }
@@ -173,26 +190,27 @@ QString GroupField(QStringView line, int group) {
         return SharedHexFields()[value];
     }
     const qsizetype at = 4 * qsizetype{group} - 3;
-    QString field(2, u' ');
+    char16_t field[2] = {u' ', u' '};
     for (qsizetype k = 0; k < 2; ++k) {
         if (at + k >= 0 && at + k < line.size()) {
             // Half of a character outside the basic plane (from a UTF-8 file) would be written
             // as one "?" with its other half and shift the line's columns.
             const QChar c = line.at(at + k);
-            field[k] = c.isSurrogate() ? QChar(u'?') : c;
+            field[k] = c.isSurrogate() ? u'?' : c.unicode();
         }
     }
-    return field;
+    // The blanks past the end of a short line, the next most common field, are shared too.
+    static const QString Blanks = QStringLiteral("  ");
+    return field[0] == u' ' && field[1] == u' ' ? Blanks : QStringView(field, 2).toString();
 }
 
-QStringList Lines(const QString& gameName, const GameData& data) {
-    QStringList lines;
-    lines.reserve(FixedLines + Modes * Records);
-    lines.append(WithoutLineBreaks(gameName));
-    AppendRecordLines(lines, data, [](GroupLine& line, const ButtonRecord& record, int j) {
+QByteArray Bytes(const QString& gameName, const GameData& data) {
+    FileBytes file;
+    file.line(WithoutLineBreaks(gameName));
+    AppendRecordLines(file, data, [](GroupLine& line, const ButtonRecord& record, int j) {
         line.append(record.KeyCodeByte(j));
     });
-    AppendRecordLines(lines, data, [](GroupLine& line, const ButtonRecord& record, int j) {
+    AppendRecordLines(file, data, [](GroupLine& line, const ButtonRecord& record, int j) {
         line.appendHH(record.KeyPressLen(j));
     });
     for (int m = 1; m <= Modes; ++m) {
@@ -200,17 +218,17 @@ QStringList Lines(const QString& gameName, const GameData& data) {
         for (const ButtonRecord& record : *data.ModeArray(m)) {
             line.appendHH(record.NumKeyPresses);
         }
-        lines.append(line.text());
+        file.line(line.view());
     }
     for (int m = 1; m <= Modes; ++m) {
         for (int r = 1; r <= Records; ++r) {
             const QString& description = data.Record(m, r)->Description;
             if (!description.isEmpty()) {
-                lines.append(DescriptionLine(m, r, description));
+                file.line(DescriptionLine(m, r, description));
             }
         }
     }
-    return lines;
+    return file.take();
 }
 
 void Read(const QList<QStringView>& lines, GameData& data) {

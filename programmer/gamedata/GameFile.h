@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -32,9 +33,9 @@ QString GroupField(QStringView line, int group);
 // description would shift every line after it.
 QString WithoutLineBreaks(QString text);
 
-// The whole file for this game name and the five modes of data, one entry per line; always
-// FixedLines lines plus one per programmed record.
-QStringList Lines(const QString& gameName, const GameData& data);
+// The whole file for this game name and the five modes of data, in Windows-1252 with CR LF
+// line ends; always FixedLines lines plus one per programmed record.
+QByteArray Bytes(const QString& gameName, const GameData& data);
 
 // Reads lines (views of the file's text, see TextFile::splitLineViews) into GameName and the
 // five modes. The records must be blank beforehand; lines that are missing leave them so, and

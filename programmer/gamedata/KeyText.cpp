@@ -36,7 +36,9 @@ QString KeyTextOf(const ButtonRecord& record, MessageBox& messageBox) {
     QString text;
     bool first = true;
     ForEachPress(record, [&](QStringView codes, int lengthCode) {
-        if (!first) {
+        if (first) {
+            text.reserve(NameChars(2 * ButtonRecord::MaxBytes) + ButtonRecord::MaxBytes);
+        } else {
             text += u' '; // also after a press with no name
         }
         first = false;

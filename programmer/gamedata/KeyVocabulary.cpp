@@ -230,11 +230,13 @@ QString GetModifier(const QString& ModifiersToFind) {
     return result;
 }
 
+qsizetype NameChars(qsizetype codeChars) {
+    return 3 * codeChars + 8;
+}
+
 void AppendKeyName(QString& result, QStringView codes, int NumScanCodes, MessageBox& messageBox) {
     int lengthCode = NumScanCodes;
     const qsizetype start = result.size();
-    // Names take at most two and a half characters per code character ("?12? ").
-    result.reserve(result.size() + 3 * codes.size() + 8);
     if (lengthCode > 9) {
         // A tens digit asking for more modifier bytes than there are takes what there is.
         const qsizetype modifierChars =
@@ -293,6 +295,7 @@ void AppendKeyName(QString& result, QStringView codes, int NumScanCodes, Message
 
 QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& messageBox) {
     QString result;
+    result.reserve(NameChars(KeysToFind.size()));
     AppendKeyName(result, KeysToFind, NumScanCodes, messageBox);
     return result;
 }

@@ -26,5 +26,9 @@ QString GetModifier(const QString& ModifiersToFind);
 // NumScanCodes its length code. Returns "error" and tells the user when the two disagree.
 QString FindKey(const QString& KeysToFind, int NumScanCodes, MessageBox& messageBox);
 
+// Room enough for the names of codeChars characters of codes: at most two and a half characters
+// per code character ("?12? "), and an "error".
+qsizetype NameChars(qsizetype codeChars);
+
 // FindKey's names appended to text: a record's key text is built in one string.
 void AppendKeyName(QString& text, QStringView codes, int NumScanCodes, MessageBox& messageBox);
