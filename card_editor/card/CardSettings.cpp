@@ -53,8 +53,26 @@ qint32 colourOfText(const QString& text) {
     return ok ? value : 0;
 }
 
-QString key(const char* stem, int i) {
-    return QString::fromLatin1(stem) + QString::number(i);
+// The keys of style i, "StyleFontName1" to "StyleFontColour6", made once: each start and each
+// save reads or writes all of them.
+struct StyleKeys {
+    QString fontName, fontSize, fontBold, fontUnderline, fontItalic, fontColour;
+};
+
+const StyleKeys& styleKeys(int i) {
+    static const std::array<StyleKeys, StyleCount + 1> keys = [] {
+        std::array<StyleKeys, StyleCount + 1> all;
+        for (int style = 1; style <= StyleCount; ++style) {
+            const auto key = [style](const char* stem) {
+                return QString::fromLatin1(stem) + QString::number(style);
+            };
+            all[style] = {key("StyleFontName"),   key("StyleFontSize"),
+                          key("StyleFontBold"),   key("StyleFontUnderline"),
+                          key("StyleFontItalic"), key("StyleFontColour")};
+        }
+        return all;
+    }();
+    return keys[static_cast<std::size_t>(i)];
 }
 
 } // namespace
@@ -80,14 +98,15 @@ void LoadFileLocations(CardDocument& doc) {
 void LoadStyles(CardDocument& doc) {
     const Profile::Reader ini(doc.iniPath()); // 36 keys from one reading
     for (int i = 1; i <= StyleCount; ++i) {
+        const StyleKeys& keys = styleKeys(i);
         doc.StyleFontName[i] =
-            ini.readString(Styles, key("StyleFontName", i), QStringLiteral("Arial"), StyleBuffer);
-        doc.StyleFontSize[i] = clamp16(ini.readInt(Styles, key("StyleFontSize", i), 8));
-        doc.StyleFontBold[i] = clamp16(ini.readInt(Styles, key("StyleFontBold", i), 0));
-        doc.StyleFontUnderline[i] = clamp16(ini.readInt(Styles, key("StyleFontUnderline", i), 0));
-        doc.StyleFontItalic[i] = clamp16(ini.readInt(Styles, key("StyleFontItalic", i), 0));
+            ini.readString(Styles, keys.fontName, QStringLiteral("Arial"), StyleBuffer);
+        doc.StyleFontSize[i] = clamp16(ini.readInt(Styles, keys.fontSize, 8));
+        doc.StyleFontBold[i] = clamp16(ini.readInt(Styles, keys.fontBold, 0));
+        doc.StyleFontUnderline[i] = clamp16(ini.readInt(Styles, keys.fontUnderline, 0));
+        doc.StyleFontItalic[i] = clamp16(ini.readInt(Styles, keys.fontItalic, 0));
         doc.StyleFontColour[i] = colourOfText(ini.readString(
-            Styles, key("StyleFontColour", i), QString::number(defaultColour(i)), StyleBuffer));
+            Styles, keys.fontColour, QString::number(defaultColour(i)), StyleBuffer));
     }
 }
 
@@ -112,12 +131,13 @@ void SaveStyles(const CardDocument& doc) {
     QList<std::pair<QString, QString>> keys;
     keys.reserve(6 * StyleCount);
     for (int i = 1; i <= StyleCount; ++i) {
-        keys.append({key("StyleFontName", i), doc.StyleFontName[i]});
-        keys.append({key("StyleFontSize", i), QString::number(doc.StyleFontSize[i])});
-        keys.append({key("StyleFontBold", i), QString::number(doc.StyleFontBold[i])});
-        keys.append({key("StyleFontUnderline", i), QString::number(doc.StyleFontUnderline[i])});
-        keys.append({key("StyleFontItalic", i), QString::number(doc.StyleFontItalic[i])});
-        keys.append({key("StyleFontColour", i), QString::number(doc.StyleFontColour[i])});
+        const StyleKeys& style = styleKeys(i);
+        keys.append({style.fontName, doc.StyleFontName[i]});
+        keys.append({style.fontSize, QString::number(doc.StyleFontSize[i])});
+        keys.append({style.fontBold, QString::number(doc.StyleFontBold[i])});
+        keys.append({style.fontUnderline, QString::number(doc.StyleFontUnderline[i])});
+        keys.append({style.fontItalic, QString::number(doc.StyleFontItalic[i])});
+        keys.append({style.fontColour, QString::number(doc.StyleFontColour[i])});
     }
     Profile::writeStrings(Styles, keys, doc.iniPath());
 }

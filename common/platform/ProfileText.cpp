@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -201,11 +203,10 @@ QString withoutQuotes(const QString& value) {
     return value;
 }
 
-// Where keys of a section are, or where they would go.
+// Where a section is, and where new keys of it would go.
 struct Place {
     bool sectionFound = false;
-    std::vector<std::optional<Line>> keyLines; // each key's first line in the section
-    Line last;                                 // the section's last non-blank line, header included
+    Line last; // the section's last non-blank line, header included
 };
 
 } // namespace
@@ -230,41 +231,42 @@ struct Parsed {
 
 namespace {
 
-// nextLine(line) gives the file's lines in order, false after the last: a write walks the
-// bytes as it goes, many look-ups walk lines found once. keys are trimmed and differ in name;
-// the walk stops once each is found.
+// nextLine() gives the file's lines in order, nullptr after the last: a write walks the bytes as
+// it goes, many look-ups walk lines found once. keys are trimmed and differ in name; found[i]
+// becomes the first line of keys[i] in the section, and the walk stops once each is found.
 template <typename NextLine>
 Place locate(const LineScanner& scanner, NextLine nextLine, const QString& section,
-             const QStringList& keys) {
+             std::span<const QString> keys, std::span<std::optional<Line>> found) {
     const QString wantedSection = trimmed(section);
     Place place;
-    place.keyLines.resize(static_cast<std::size_t>(keys.size()));
-    qsizetype missing = keys.size();
-    Line line;
-    while (missing > 0 && nextLine(line)) {
-        if (line.kind == LineKind::Section) {
+    std::size_t missing = keys.size();
+    while (missing > 0) {
+        const Line* line = nextLine();
+        if (line == nullptr) {
+            break;
+        }
+        if (line->kind == LineKind::Section) {
             if (place.sectionFound) {
                 break; // the first section of that name is the one that counts
             }
-            if (scanner.nameIs(line.name, wantedSection)) {
+            if (scanner.nameIs(line->name, wantedSection)) {
                 place.sectionFound = true;
-                place.last = line;
+                place.last = *line;
             }
             continue;
         }
         if (!place.sectionFound) {
             continue;
         }
-        if (line.kind != LineKind::Blank) {
-            place.last = line;
+        if (line->kind != LineKind::Blank) {
+            place.last = *line;
         }
-        if (line.kind != LineKind::Key) {
+        if (line->kind != LineKind::Key) {
             continue;
         }
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            std::optional<Line>& found = place.keyLines[static_cast<std::size_t>(i)];
-            if (!found && scanner.nameIs(line.name, keys.at(i))) {
-                found = line;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!found[i] && scanner.nameIs(line->name, keys[i])) {
+                found[i] = *line;
                 --missing;
                 break;
             }
@@ -286,16 +288,10 @@ Document& Document::operator=(Document&&) noexcept = default;
 std::optional<QString> Document::findValue(const QString& section, const QString& key) const {
     const std::vector<Line>& lines = parsed_->lines;
     auto next = lines.begin();
-    const Place place = locate(parsed_->scanner,
-                               [&](Line& line) {
-                                   if (next == lines.end()) {
-                                       return false;
-                                   }
-                                   line = *next++;
-                                   return true;
-                               },
-                               section, {trimmed(key)});
-    const std::optional<Line>& line = place.keyLines.front();
+    const QString wanted = trimmed(key);
+    std::optional<Line> line;
+    locate(parsed_->scanner, [&] { return next == lines.end() ? nullptr : &*next++; }, section,
+           {&wanted, 1}, {&line, 1});
     if (!line) {
         return std::nullopt;
     }
@@ -356,8 +352,11 @@ QByteArray withValues(const QByteArray& content, const QString& section,
         keys.append(entry.first);
     }
     LineScanner scanner(content);
+    Line current;
+    std::vector<std::optional<Line>> keyLines(static_cast<std::size_t>(keys.size()));
     const Place place = locate(
-        scanner, [&scanner](Line& line) { return scanner.next(line); }, section, keys);
+        scanner, [&] { return scanner.next(current) ? &current : nullptr; }, section,
+        {keys.constData(), static_cast<std::size_t>(keys.size())}, keyLines);
     const auto encode = [&scanner](const QString& text) {
         return scanner.utf8() ? text.toUtf8() : Cp1252::encode(text);
     };
@@ -366,10 +365,10 @@ QByteArray withValues(const QByteArray& content, const QString& section,
     // The lines found, in file order: each keeps its key's spelling, and only its value changes.
     std::vector<std::pair<Line, QString>> rewritten;
     QByteArray added; // the keys not found, as new lines
-    for (std::size_t i = 0; i < place.keyLines.size(); ++i) {
+    for (std::size_t i = 0; i < keyLines.size(); ++i) {
         const QString& value = entries.at(static_cast<qsizetype>(i)).second;
-        if (place.keyLines[i]) {
-            rewritten.emplace_back(*place.keyLines[i], value);
+        if (keyLines[i]) {
+            rewritten.emplace_back(*keyLines[i], value);
         } else {
             added.append(encode(entries.at(static_cast<qsizetype>(i)).first + u'=' + value));
             added.append(crlf);
