@@ -247,11 +247,15 @@ void AppendKeyName(QString& result, QStringView codes, int NumScanCodes, Message
     }
 
     if (2 * qsizetype{lengthCode} != codes.size()) {
-        messageBox.MsgBox(QStringLiteral("Something's out of sync in working out what key's are "
-                                         "what. KeysToFind = '") +
-                              codes.toString() + QStringLiteral("'. NumScanCodes = ") +
-                              QString::number(lengthCode) + QLatin1Char('.'),
-                          MsgStyle::Exclamation, QStringLiteral("Error here Morwen"));
+        // Built in one string: a damaged file can have a hundred such presses.
+        const QStringView before = u"Something's out of sync in working out what key's are what. "
+                                   u"KeysToFind = '";
+        const QStringView after = u"'. NumScanCodes = ";
+        QString message;
+        message.reserve(before.size() + codes.size() + after.size() + 12);
+        message.append(before).append(codes).append(after);
+        message.append(QString::number(lengthCode)).append(u'.');
+        messageBox.MsgBox(message, MsgStyle::Exclamation, QStringLiteral("Error here Morwen"));
         result.truncate(start);
         result += u"error";
         return;
