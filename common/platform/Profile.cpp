@@ -3,6 +3,8 @@
 #include "common/platform/FileSystem.h"
 #include "common/platform/ProfileText.h"
 
+#include <QFileInfo>
+
 namespace Profile {
 
 Reader::Reader(const QString& filePath) {
@@ -63,6 +65,10 @@ bool writeStrings(const QString& section, const QList<std::pair<QString, QString
         }
     }
     QByteArray content;
+    if (!FileSystem::pathExists(filePath) &&
+        !FileSystem::folderExists(QFileInfo(filePath).path())) {
+        return false; // nothing can be written there: fail before building the file
+    }
     if (FileSystem::pathExists(filePath)) {
         // A file that is there but cannot be read is never replaced by a new one.
         std::optional<QByteArray> existing = FileSystem::readFile(filePath);
