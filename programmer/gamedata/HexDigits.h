@@ -2,49 +2,14 @@
 
 #include <QChar>
 
-#include <array>
-
 // Hexadecimal digits looked up in a table: every field of a game file and every code of a key
 // text passes here, once or twice per open.
 namespace HexDigits {
 
-namespace Detail {
-// Value of each ASCII character as a digit; lower-case letters are marked by adding 16.
-constexpr std::array<signed char, 128> Table = [] {
-    std::array<signed char, 128> table{};
-    table.fill(-1);
-    for (int c = '0'; c <= '9'; ++c) {
-        table[c] = static_cast<signed char>(c - '0');
-    }
-    for (int c = 'A'; c <= 'F'; ++c) {
-        table[c] = static_cast<signed char>(c - 'A' + 10);
-        table[c - 'A' + 'a'] = static_cast<signed char>(c - 'A' + 10 + 16);
-    }
-    return table;
-}();
-
-inline int Entry(QChar c) {
-    return c.unicode() < Table.size() ? Table[c.unicode()] : -1;
-}
-} // namespace Detail
-
 // Value of a digit of either case; -1 for any other character.
-inline int Any(QChar c) {
-    const int entry = Detail::Entry(c);
-    return entry < 0 ? -1 : entry % 16;
-}
+int Any(QChar c);
 
-// Value of an upper-case digit; -1 for any other character, as codes compare exactly.
-inline int Upper(QChar c) {
-    const int entry = Detail::Entry(c);
-    return entry < 16 ? entry : -1;
-}
-
-// Value of two upper-case digits; -1 when either is not one.
-inline int UpperPair(QChar high, QChar low) {
-    const int h = Upper(high);
-    const int l = Upper(low);
-    return h < 0 || l < 0 ? -1 : 16 * h + l;
-}
+// Value of two upper-case digits; -1 when either is not one, as codes compare exactly.
+int UpperPair(QChar high, QChar low);
 
 } // namespace HexDigits
