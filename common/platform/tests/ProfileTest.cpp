@@ -367,6 +367,26 @@ TEST_F(ProfileTest, OneReadingAnswersAsEachReadDoes) {
     EXPECT_EQ(Profile::Reader(path()).readString("S", "k", "none", 10), "none");
 }
 
+TEST(ProfileTextTest, SeveralKeysAtOnceGiveTheseFiles) {
+    const struct {
+        QByteArray before;
+        QList<std::pair<QString, QString>> keys;
+        QByteArray after;
+    } cases[] = {
+        // The last line, rewritten, ends in CR LF; new keys follow it without a blank line.
+        {"[S]\nk=1", {{"k", "new"}, {"n", "1"}}, "[S]\nk=new\r\nn=1\r\n"},
+        // A name given twice keeps its first place and spelling and its last value.
+        {"[S]\nx=1\n\n[T]\n", {{"n", "2"}, {" N ", "3"}}, "[S]\nx=1\nn=3\r\n\n[T]\n"},
+        {"[S]\nK = old\nk=dup\n", {{"k", "a"}, {"K", "b"}}, "[S]\nK=b\r\nk=dup\n"},
+        // Found keys change in place, in file order, whatever the order asked.
+        {"[S]\na=1\nb=2\n", {{"b", "3"}, {"c", "4"}, {"a", "5"}}, "[S]\na=5\r\nb=3\r\nc=4\r\n"},
+        {"", {{"a", "1"}, {"b", "2"}}, "[S]\r\na=1\r\nb=2\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProfileText::withValues(c.before, "S", c.keys), c.after) << c.before.constData();
+    }
+}
+
 TEST(ProfileTextTest, SeveralKeysMakeTheFileOneKeyAtATimeMakes) {
     const QByteArray files[] = {
         "",
