@@ -4,10 +4,10 @@
 // mouse move of a drag, which must follow the pointer without lag. Last, capturing the full
 // card into a bitmap file.
 #include "bench/BenchMain.h"
+#include "bench/QuilletBenchServices.h"
 #include "card_editor/window/CardGrid.h"
 #include "card_editor/window/CardPictureBox.h"
 #include "card_editor/window/FrmTemplate.h"
-#include "common/dialogs/QtCommonDialog.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
 #include "common/platform/Shell.h"
@@ -61,21 +61,9 @@ struct ProgramFolder {
     QString game;
 };
 
-struct Services {
-    SilentMessageBox messageBox;
-    // Never shown: every file is opened without the dialog.
-    QtCommonDialog dialog;
-    QtShell shell;
-    QuilletServices get() {
-        return QuilletServices{messageBox, dialog, shell,
-                               []() -> std::unique_ptr<Printer> { return nullptr; },
-                               [] { return 0; }};
-    }
-};
-
 void BM_OpenFullGameAndRebuild(benchmark::State& state) {
     ProgramFolder folder;
-    Services services;
+    QuilletBenchServices services;
     FrmTemplate window(services.get(), folder.dir.path());
     for (auto _ : state) {
         window.document().PendingFile = folder.game;
@@ -91,7 +79,7 @@ BENCHMARK(BM_OpenFullGameAndRebuild)->Unit(benchmark::kMillisecond);
 
 void BM_QuilletStartupWithRecentFile(benchmark::State& state) {
     ProgramFolder folder;
-    Services services;
+    QuilletBenchServices services;
     for (auto _ : state) {
         FrmTemplate window(services.get(), folder.dir.path());
         window.show();
@@ -106,7 +94,7 @@ BENCHMARK(BM_QuilletStartupWithRecentFile)->Unit(benchmark::kMillisecond);
 
 void BM_CaptureCardToBitmap(benchmark::State& state) {
     ProgramFolder folder;
-    Services services;
+    QuilletBenchServices services;
     FrmTemplate window(services.get(), folder.dir.path());
     // A view larger than the card, so that the card can be captured.
     window.resize(900, 800 + window.menuBar()->sizeHint().height());
@@ -146,7 +134,7 @@ struct CardWindow {
     QAction* item(const char* name) { return window.findChild<QAction*>(name); }
 
     ProgramFolder folder;
-    Services services;
+    QuilletBenchServices services;
     FrmTemplate window;
 };
 

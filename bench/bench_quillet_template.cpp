@@ -1,5 +1,6 @@
 // Quillet's templates: saving a card with 35 formatted boxes and a picture, and opening it.
 #include "bench/BenchMain.h"
+#include "bench/QuilletBenchServices.h"
 #include "card_editor/window/FrmTemplate.h"
 #include "card_editor/window/MovablePicture.h"
 #include "common/platform/FileSystem.h"
@@ -16,7 +17,7 @@ namespace {
 
 // A started window whose boxes each hold three lines in three styles, with a picture.
 struct FilledCard {
-    FilledCard() : window(services(), dir.path()) {
+    FilledCard() : window(services.get(), dir.path()) {
         QImage image(289, 289, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
         picture = FileSystem::joinPath(dir.path(), "Images/controller.png");
@@ -41,16 +42,8 @@ struct FilledCard {
         window.document().TemplateName = QStringLiteral("bench");
     }
 
-    QuilletServices services() {
-        return QuilletServices{messageBox, dialog, shell,
-                               []() -> std::unique_ptr<Printer> { return nullptr; },
-                               [] { return 0; }};
-    }
-
     QTemporaryDir dir;
-    SilentMessageBox messageBox;
-    CancelledDialog dialog;
-    SilentShell shell;
+    QuilletBenchServices services;
     QString picture;
     FrmTemplate window;
 };
