@@ -4,6 +4,7 @@
 #include "card_editor/window/CardPictureBox.h"
 #include "card_editor/window/FrmTemplate.h"
 #include "card_editor/window/MovablePicture.h"
+#include "common/dialogs/ConnectEach.h"
 #include "common/richtext/RichTextBox.h"
 #include "common/richtext/RichTextClipboard.h"
 
@@ -38,21 +39,13 @@ int pixels(const RichTextBox& box, float twips) {
 
 void FrmTemplate::connectEditMenus() {
     connect(menus_.mnuUndo, &QAction::triggered, this, &FrmTemplate::mnuUndo_Click);
-    for (int i = 0; i < int(menus_.mnuEditCCP.size()); ++i) {
-        connect(menus_.mnuEditCCP[i], &QAction::triggered, this,
-                [this, i] { mnuEditCCP_Click(i); });
-    }
+    connectEach(menus_.mnuEditCCP, &QAction::triggered, this, &FrmTemplate::mnuEditCCP_Click);
     connect(menus_.mnuSelectAll, &QAction::triggered, this, &FrmTemplate::mnuSelectAll_Click);
-    for (int i = 0; i < int(menus_.mnuResizeOption.size()); ++i) {
-        connect(menus_.mnuResizeOption[i], &QAction::triggered, this,
-                [this, i] { mnuResizeOption_Click(i); });
-    }
-    for (int i = 0; i < int(menus_.mnuSnapToGrid.size()); ++i) {
-        connect(menus_.mnuSnapToGrid[i], &QAction::triggered, this,
-                [this, i] { mnuSnapToGrid_Click(i); });
-        connect(menus_.mnuResizeToGrid[i], &QAction::triggered, this,
-                [this, i] { mnuResizeToGrid_Click(i); });
-    }
+    connectEach(menus_.mnuResizeOption, &QAction::triggered, this,
+                &FrmTemplate::mnuResizeOption_Click);
+    connectEach(menus_.mnuSnapToGrid, &QAction::triggered, this, &FrmTemplate::mnuSnapToGrid_Click);
+    connectEach(menus_.mnuResizeToGrid, &QAction::triggered, this,
+                &FrmTemplate::mnuResizeToGrid_Click);
     connect(menus_.mnuShowGrid, &QAction::triggered, this, &FrmTemplate::mnuShowGrid_Click);
     connect(menus_.menuGridSize, &QAction::triggered, this, &FrmTemplate::menuGridSize_Click);
 

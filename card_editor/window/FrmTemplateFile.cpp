@@ -4,6 +4,7 @@
 #include "card_editor/card/TemplateFolder.h"
 #include "card_editor/window/FrmTemplate.h"
 #include "card_editor/window/LayoutSave.h"
+#include "common/dialogs/ConnectEach.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
 #include "common/platform/Shell.h"
@@ -20,10 +21,8 @@ const QString QuilletVersion = QStringLiteral("Version 1.0 beta");
 
 void FrmTemplate::connectFileMenus() {
     connect(menus_.mnuNewTemplate, &QAction::triggered, this, &FrmTemplate::mnuNewTemplate_Click);
-    for (int i = 0; i < int(menus_.mnuFileSaveTemplate.size()); ++i) {
-        connect(menus_.mnuFileSaveTemplate[i], &QAction::triggered, this,
-                [this, i] { mnuFileSaveTemplate_Click(i); });
-    }
+    connectEach(menus_.mnuFileSaveTemplate, &QAction::triggered, this,
+                &FrmTemplate::mnuFileSaveTemplate_Click);
     connect(menus_.mnuFileAutoLoad, &QAction::triggered, this, &FrmTemplate::mnuFileAutoLoad_Click);
     connect(menus_.mnuPreviousClearAll, &QAction::triggered, this,
             &FrmTemplate::mnuPreviousClearAll_Click);

@@ -3,6 +3,7 @@
 
 #include "card_editor/window/FrmTextBoxSize.h"
 #include "common/dialogs/CommonDialog.h"
+#include "common/dialogs/ConnectEach.h"
 #include "common/richtext/RichTextBox.h"
 
 #include <QAction>
@@ -28,21 +29,13 @@ qint16 boxNumber(int value) {
 } // namespace
 
 void FrmTemplate::connectFormatViewMenus() {
-    for (int m = 0; m < ModeCount; ++m) {
-        connect(menus_.mnuViewCaptions[m], &QAction::triggered, this,
-                [this, m] { mnuViewCaptions_Click(m); });
-    }
+    connectEach(menus_.mnuViewCaptions, &QAction::triggered, this,
+                &FrmTemplate::mnuViewCaptions_Click);
     connect(menus_.mnuViewShowAll, &QAction::triggered, this, &FrmTemplate::mnuViewShowAll_Click);
     connect(menus_.mnuViewNoRepeat, &QAction::triggered, this, &FrmTemplate::mnuViewNoRepeat_Click);
     connect(menus_.mnuViewRefresh, &QAction::triggered, this, &FrmTemplate::mnuViewRefresh_Click);
-    for (int i = 0; i < int(menus_.mnuFormatBIU.size()); ++i) {
-        connect(menus_.mnuFormatBIU[i], &QAction::triggered, this,
-                [this, i] { mnuFormatBIU_Click(i); });
-    }
-    for (int i = 0; i < int(menus_.mnuFormatFC.size()); ++i) {
-        connect(menus_.mnuFormatFC[i], &QAction::triggered, this,
-                [this, i] { mnuFormatFC_Click(i); });
-    }
+    connectEach(menus_.mnuFormatBIU, &QAction::triggered, this, &FrmTemplate::mnuFormatBIU_Click);
+    connectEach(menus_.mnuFormatFC, &QAction::triggered, this, &FrmTemplate::mnuFormatFC_Click);
     connect(menus_.mnuEditTextBoxSize, &QAction::triggered, this,
             &FrmTemplate::mnuEditTextBoxSize_Click);
     connect(menus_.mnuCaptureAsBitmap, &QAction::triggered, this,

@@ -2,6 +2,7 @@
 
 #include "card_editor/card/BoxSizeInput.h"
 #include "card_editor/card/CardDocument.h"
+#include "common/dialogs/ConnectEach.h"
 #include "common/platform/MessageBox.h"
 
 #include <QGridLayout>
@@ -57,9 +58,7 @@ void FrmTextBoxSize::buildControls() {
     Command1[0]->setDefault(true);
     Command1[1] = new QPushButton(QStringLiteral("Cancel"), this);
     Command1[1]->setObjectName(QStringLiteral("Command1_1"));
-    for (int i = 0; i < 2; ++i) {
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
+    connectEach(Command1, &QPushButton::clicked, this, &FrmTextBoxSize::Command1_Click);
 
     // Tab walks the four fields first, then the buttons.
     const QList<QWidget*> tabOrder = {Text1[0],    Text1[1],    Text1[2],    Text1[3],

@@ -5,6 +5,7 @@
 #include "card_editor/card/CardSettings.h"
 #include "card_editor/card/StyleChoice.h"
 #include "common/dialogs/CommonDialog.h"
+#include "common/dialogs/ConnectEach.h"
 #include "common/platform/FileSystem.h"
 #include "common/richtext/RichTextBox.h"
 
@@ -99,10 +100,8 @@ Preferences::Preferences(CardDocument& doc, CommonDialog& commonDialog, QWidget*
     connect(CMDtemplates, &QPushButton::clicked, this, &Preferences::CMDtemplates_Click);
     connect(CMDbitmap, &QPushButton::clicked, this, &Preferences::CMDbitmap_Click);
     connect(CMDimages, &QPushButton::clicked, this, &Preferences::CMDimages_Click);
-    for (int i = 0; i < StyleRows; ++i) {
-        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-    }
+    connectEach(Command2, &QPushButton::clicked, this, &Preferences::Command2_Click);
+    connectEach(Command3, &QPushButton::clicked, this, &Preferences::Command3_Click);
     Form_Load();
 }
 

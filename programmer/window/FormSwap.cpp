@@ -1,5 +1,7 @@
 #include "programmer/window/FormSwap.h"
 
+#include "common/dialogs/ConnectEach.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -88,10 +90,7 @@ FormSwap::FormSwap(SwapRequest& request, QWidget* parent) : QDialog(parent), req
             }
         });
     }
-    for (int i = 0; i < 2; ++i) {
-        connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { Command1_Click(i); });
-    }
+    connectEach(Command1, &QPushButton::clicked, this, &FormSwap::Command1_Click);
 
     Form_Load();
     OptionSwap[0]->setChecked(true);

@@ -1,5 +1,6 @@
 #include "programmer/window/Mum.h"
 
+#include "common/dialogs/ConnectEach.h"
 #include "common/platform/FileSystem.h"
 #include "common/richtext/RichTextBox.h"
 
@@ -104,33 +105,19 @@ void Mum::connectControls() {
     connect(picture, &ControllerPicture::buttonClicked, this, &Mum::LblBTN_Click);
     connect(picture, &ControllerPicture::infoLabelClicked, this, &Mum::InfoLabel_Click);
     connect(picture, &ControllerPicture::modeClicked, this, &Mum::LblMODE_Click);
-    for (int i = 0; i < 3; ++i) {
-        connect(OptionGraphicalViews[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                [this, i] { OptionGraphicalViews_Click(i); });
-        connect(tableTab->OptionTableViews[static_cast<std::size_t>(i)], &QRadioButton::clicked,
-                this, [this, i] { OptionTableViews_Click(i); });
-    }
+    connectEach(OptionGraphicalViews, &QRadioButton::clicked, this,
+                &Mum::OptionGraphicalViews_Click);
+    connectEach(tableTab->OptionTableViews, &QRadioButton::clicked, this,
+                &Mum::OptionTableViews_Click);
 
     connect(tableTab->Grid1, &GridTable::mouseClick, this, &Mum::Grid1_MouseClick);
-    for (int i = 0; i < 2; ++i) {
-        connect(tableTab->Slider1[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
-                [this, i] { ResizeTable(i); });
-    }
+    connectEach(tableTab->Slider1, &QSlider::valueChanged, this, &Mum::ResizeTable);
 
     ProgrammingTab* tab = programmingTab;
     connect(tab->keyboard, &OnScreenKeyboard::keyClicked, this, &Mum::Command1_Click);
-    for (int i = 0; i < 2; ++i) {
-        connect(tab->Command2[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { Command2_Click(i); });
-    }
-    for (int i = 0; i < 4; ++i) {
-        connect(tab->Command3[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { Command3_Click(i); });
-    }
-    for (int i = 0; i < ProgrammingTab::ModeCount; ++i) {
-        connect(tab->LBLprogramMode[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
-                [this, i] { LBLprogramMode_Click(i); });
-    }
+    connectEach(tab->Command2, &QPushButton::clicked, this, &Mum::Command2_Click);
+    connectEach(tab->Command3, &QPushButton::clicked, this, &Mum::Command3_Click);
+    connectEach(tab->LBLprogramMode, &ClickLabel::clicked, this, &Mum::LBLprogramMode_Click);
     connect(tab->CheckDelete, &QCheckBox::toggled, this, &Mum::CheckDelete_Click);
     connect(tab->Text1, &QLineEdit::textChanged, this, &Mum::Text1_Change);
     connect(tab, &ProgrammingTab::descriptionKeyUp, this, &Mum::Text1_KeyUp);

@@ -2,6 +2,7 @@
 // the swap dialog; the game data moves the records.
 #include "programmer/window/Mum.h"
 
+#include "common/dialogs/ConnectEach.h"
 #include "programmer/window/FormSwap.h"
 #include "programmer/window/GridTable.h"
 #include "programmer/window/TableTab.h"
@@ -9,16 +10,10 @@
 #include <QAction>
 
 void Mum::connectRecordCommands() {
-    for (int i = 0; i < 3; ++i) {
-        connect(RHMCCP[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                [this, i] { RHMCCP_Click(i); });
-    }
+    connectEach(RHMCCP, &QAction::triggered, this, &Mum::RHMCCP_Click);
     connect(RHMSwap, &QAction::triggered, this, &Mum::RHMSwap_Click);
     connect(RHMDelete, &QAction::triggered, this, &Mum::RHMDelete_Click);
-    for (int i = 0; i < 2; ++i) {
-        connect(mnuOrientation1to0[static_cast<std::size_t>(i)], &QAction::triggered, this,
-                [this, i] { mnuOrientation1to0_Click(i); });
-    }
+    connectEach(mnuOrientation1to0, &QAction::triggered, this, &Mum::mnuOrientation1to0_Click);
 }
 
 void Mum::RHMCCP_Click(int Index) {
