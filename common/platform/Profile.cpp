@@ -65,11 +65,11 @@ bool writeStrings(const QString& section, const QList<std::pair<QString, QString
         }
     }
     QByteArray content;
-    if (!FileSystem::pathExists(filePath) &&
-        !FileSystem::folderExists(QFileInfo(filePath).path())) {
+    const bool exists = FileSystem::pathExists(filePath);
+    if (!exists && !FileSystem::folderExists(QFileInfo(filePath).path())) {
         return false; // nothing can be written there: fail before building the file
     }
-    if (FileSystem::pathExists(filePath)) {
+    if (exists) {
         // A file that is there but cannot be read is never replaced by a new one.
         std::optional<QByteArray> existing = FileSystem::readFile(filePath);
         if (!existing) {

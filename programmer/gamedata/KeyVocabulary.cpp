@@ -207,8 +207,6 @@ void AppendModifiers(QString& text, QStringView rest) {
     }
 }
 
-const QString E0 = QStringLiteral("E0");
-const QString E1 = QStringLiteral("E1");
 const QString PrintScreen = QStringLiteral("E012E07C");
 const QString Break = QStringLiteral("E11477E1F014F077");
 
@@ -265,7 +263,7 @@ void AppendKeyName(QString& result, QStringView codes, int NumScanCodes, Message
     while (!codes.isEmpty()) {
         const QStringView pair = codes.left(2);
         qsizetype consumed = 2;
-        if (pair == E0) {
+        if (pair == u"E0") {
             if (codes.startsWith(PrintScreen)) {
                 result += QStringLiteral("PRNTSCRN ");
                 consumed = PrintScreen.size();
@@ -274,7 +272,7 @@ void AppendKeyName(QString& result, QStringView codes, int NumScanCodes, Message
                 result += name != nullptr ? QLatin1String(name) : QLatin1String("?E0? ");
                 consumed = 4;
             }
-        } else if (pair == E1) {
+        } else if (pair == u"E1") {
             if (codes.startsWith(Break)) {
                 result += QStringLiteral("BRK ");
                 consumed = Break.size();
