@@ -8,17 +8,35 @@
 
 // Text files of both programs: one Windows-1252 byte per character, lines written with CR LF
 // and read with CR LF or LF. A file that starts with the UTF-8 byte-order mark is read as
-// UTF-8.
+// UTF-8. Plain-text documents are also read as UTF-8 without a mark, and written back in the
+// encoding they were read in.
 namespace TextFile {
 
 // The UTF-8 byte-order mark that starts a UTF-8 text file.
 inline const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-// How writeLines stores characters.
+// How characters are stored.
 enum class Encoding {
-    Windows1252,   // characters outside Windows-1252 become "?"
-    Utf8WhenNeeded // Windows-1252 while every character fits, else UTF-8 with a byte-order mark
+    Windows1252,    // characters outside Windows-1252 become "?"
+    Utf8WhenNeeded, // Windows-1252 while every character fits, else UTF-8 with a byte-order mark
+    Utf8,           // UTF-8 without a byte-order mark
+    Utf8WithBom     // UTF-8 after a byte-order mark
 };
+
+// A plain-text document's text and the encoding that writes it back as it was read.
+struct Document {
+    QString text;
+    Encoding encoding = Encoding::Utf8WhenNeeded;
+};
+
+// UTF-8 after a byte-order mark (Utf8WithBom), or when the bytes above 127 are all valid UTF-8
+// (Utf8); any other bytes, plain ASCII included, are Windows-1252 (Utf8WhenNeeded). Text and
+// encoding give the same bytes back, except where a byte-order mark is followed by bytes that
+// are no UTF-8.
+Document decodeDocument(const QByteArray& bytes);
+
+// The bytes of text in an encoding, no line end added.
+QByteArray encode(QStringView text, Encoding encoding);
 
 // The lines of the file, without their line ends; nullopt when it cannot be opened.
 std::optional<QStringList> readLines(const QString& path);

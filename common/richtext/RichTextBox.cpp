@@ -319,17 +319,20 @@ void RichTextBox::setSelAlignment(std::optional<int> alignment) {
 
 // ---- files ----
 
-bool RichTextBox::LoadFile(const QString& path, int type) {
-    const std::optional<QByteArray> bytes = FileSystem::readFile(path);
+bool RichTextBox::LoadFile(const QString& path, int type, QString* error) {
+    const std::optional<QByteArray> bytes = FileSystem::readFile(path, error);
     if (!bytes) {
         return false;
     }
     if (type != 1 && Rtf::isRtf(*bytes)) {
         replaceContent([&](QTextCursor& cursor) { Rtf::read(*bytes, cursor); });
+        plainTextEncoding_ = TextFile::Encoding::Utf8WhenNeeded;
     } else {
         // A file's plain text starts afresh, not in the formatting the caret last had.
-        const QString text = Cp1252::decode(*bytes);
-        replaceContent([&](QTextCursor& cursor) { cursor.insertText(text, QTextCharFormat()); });
+        const TextFile::Document plain = TextFile::decodeDocument(*bytes);
+        replaceContent(
+            [&](QTextCursor& cursor) { cursor.insertText(plain.text, QTextCharFormat()); });
+        plainTextEncoding_ = plain.encoding;
     }
     fileName_ = path;
     return true;
@@ -353,8 +356,8 @@ bool RichTextBox::SaveFile(const QString& path, int type) const {
     if (type != 0 && type != 1) {
         return false;
     }
-    return FileSystem::replaceFile(path,
-                                   type == 0 ? Rtf::write(*document()) : Cp1252::encode(Text()));
+    return FileSystem::replaceFile(path, type == 0 ? Rtf::write(*document())
+                                                   : TextFile::encode(Text(), plainTextEncoding_));
 }
 
 // ---- the box as a window ----

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/platform/TextFile.h"
 #include "common/richtext/FormatRange.h"
 
 #include <QByteArray>
@@ -72,13 +73,18 @@ public:
     void setSelAlignment(std::optional<int> alignment);
 
     // Replaces the content with a file's: as RTF when it holds RTF (unless type is 1), else as
-    // Windows-1252 plain text. A file that cannot be read leaves the box as it was.
-    bool LoadFile(const QString& path, int type = 0);
+    // plain text in the encoding its bytes show (TextFile::decodeDocument). A file that cannot
+    // be read leaves the box as it was, and error (when given) says why.
+    bool LoadFile(const QString& path, int type = 0, QString* error = nullptr);
     QString FileName() const { return fileName_; }
     bool setFileName(const QString& path) { return LoadFile(path); }
-    // Writes the content, replacing the file only once it is complete: type 0 RTF, type 1
-    // Windows-1252 plain text with CR LF.
+    // Writes the content, replacing the file only once it is complete: type 0 RTF, type 1 plain
+    // text with CR LF between paragraphs, in PlainTextEncoding.
     bool SaveFile(const QString& path, int type = 0) const;
+    // The encoding of the plain-text file last loaded, which a plain-text save writes; after an
+    // RTF file, or for a new document, Windows-1252 while the text fits.
+    TextFile::Encoding PlainTextEncoding() const { return plainTextEncoding_; }
+    void setPlainTextEncoding(TextFile::Encoding encoding) { plainTextEncoding_ = encoding; }
 
     // Undoes the last edit.
     void Undo() { undo(); }
@@ -159,5 +165,6 @@ private:
                    void (RichTextBox::*signal)(int, int, float, float));
 
     QString fileName_;
+    TextFile::Encoding plainTextEncoding_ = TextFile::Encoding::Utf8WhenNeeded;
     int mousePointer_ = 0;
 };

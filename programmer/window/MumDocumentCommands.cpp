@@ -126,6 +126,7 @@ void Mum::NewTextFile() {
     TextFileTitle = UntitledName;
     TemplateText->setText(QString());
     TemplateText->setSelColor(0);
+    TemplateText->setPlainTextEncoding(TextFile::Encoding::Utf8WhenNeeded);
     TextChanged = 0; // clearing the box is no change
     SetStatusPanel(1, QStringLiteral("New text file created"));
     TemplateText->SetFocus();
@@ -214,10 +215,8 @@ void Mum::SaveTextFileAs() {
 }
 
 bool Mum::writeDocument(const QString& path, const QString& title) {
-    if (KeyAssignmentDocument::savesAsRtf(title)) {
-        return TemplateText->SaveFile(path, 0);
-    }
-    return TextFile::writeLines(path, TextFile::splitLines(TemplateText->Text()));
+    // Plain text goes out as the document holds it: no line end after the last paragraph.
+    return TemplateText->SaveFile(path, KeyAssignmentDocument::savesAsRtf(title) ? 0 : 1);
 }
 
 void Mum::rememberDocument() {

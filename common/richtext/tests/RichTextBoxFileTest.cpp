@@ -28,23 +28,50 @@ protected:
     RichTextBox box_;
 };
 
-TEST_F(RichTextBoxFiles, PlainTextRoundTripsAsWindows1252WithCrLf) {
-    const QByteArray bytes = "caf\xe9 \x80\r\nsecond\r\n\r\nlast";
-    ASSERT_TRUE(writeAll(path("in.txt"), bytes));
-    ASSERT_TRUE(box_.LoadFile(path("in.txt")));
-    EXPECT_EQ(box_.Text(), QString::fromUtf8("café €\r\nsecond\r\n\r\nlast"));
+TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
+    struct Row {
+        const char* what;
+        QByteArray file;
+        const char* text;  // UTF-8, as the box shows it
+        const char* typed; // added at the end before the save
+        QByteArray saved;
+    };
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const Row rows[] = {
+        {"Windows-1252", "caf\xe9 \x80\r\nsecond\r\n\r\nlast\r\n",
+         "café €\r\nsecond\r\n\r\nlast\r\n", "", "caf\xe9 \x80\r\nsecond\r\n\r\nlast\r\n"},
+        {"two lines", "Gear G\r\nFlaps F", "Gear G\r\nFlaps F", "", "Gear G\r\nFlaps F"},
+        {"UTF-8", "caf\xC3\xA9\r\n\xD0\x96\r\n", "café\r\nЖ\r\n", "",
+         "caf\xC3\xA9\r\n\xD0\x96\r\n"},
+        {"UTF-8 with its mark", bom + "a\xC3\xA9", "aé", "Ж", bom + "a\xC3\xA9\xD0\x96"},
+        {"UTF-8 gets no mark", "\xC3\xA9", "é", "一", "\xC3\xA9\xE4\xB8\x80"},
+        {"RTF after UTF-8", "{\\rtf1\\ansi a}", "a", "Ж", bom + "a\xD0\x96"},
+        {"letter cut short", "caf\xC3", "cafÃ", "", "caf\xC3"},
+        {"ASCII and LF", "a\nb", "a\r\nb", "é", "a\r\nb\xE9"},
+        {"outside Windows-1252", "a\xE9", "aé", "一", bom + "a\xC3\xA9\xE4\xB8\x80"},
+        {"empty", "", "", "", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(writeAll(path("in.txt"), row.file));
+        ASSERT_TRUE(box_.LoadFile(path("in.txt")));
+        EXPECT_EQ(box_.Text(), QString::fromUtf8(row.text));
+        box_.setSelStart(box_.TextLength());
+        box_.setSelText(QString::fromUtf8(row.typed));
+        ASSERT_TRUE(box_.SaveFile(path("out.txt"), 1));
+        EXPECT_EQ(readAll(path("out.txt")).toStdString(), row.saved.toStdString());
+    }
     EXPECT_EQ(box_.FileName(), path("in.txt"));
 
+    // Random bytes are Windows-1252, and come back as they were.
+    QByteArray noise;
+    for (int i = 0; i < 4096; ++i) {
+        noise.append(static_cast<char>((i * 7919 + i / 13) % 256));
+    }
+    ASSERT_TRUE(writeAll(path("in.txt"), noise.replace('\r', 'r').replace('\n', 'n')));
+    ASSERT_TRUE(box_.LoadFile(path("in.txt")));
     ASSERT_TRUE(box_.SaveFile(path("out.txt"), 1));
-    EXPECT_EQ(readAll(path("out.txt")), bytes);
-
-    // LF-only files load as lines too; characters beyond Windows-1252 save as "?".
-    ASSERT_TRUE(writeAll(path("lf.txt"), "a\nb"));
-    ASSERT_TRUE(box_.LoadFile(path("lf.txt")));
-    box_.setSelStart(box_.TextLength());
-    box_.setSelText(QString::fromUtf8("\u4e00"));
-    ASSERT_TRUE(box_.SaveFile(path("lf.txt"), 1));
-    EXPECT_EQ(readAll(path("lf.txt")), "a\r\nb?");
+    EXPECT_EQ(readAll(path("out.txt")), noise);
 }
 
 TEST_F(RichTextBoxFiles, RtfIsWrittenForTypeZeroAndReadBackAsRtf) {

@@ -180,7 +180,7 @@ TEST_F(DocumentCommands, SaveWritesRtfOrPlainTextByTheNameAndTheNextStartReloads
         if (row.rtf) {
             EXPECT_TRUE(written.startsWith("{\\rtf"));
         } else {
-            EXPECT_EQ(written, "Gear up \xe9\r\nFlaps\r\n");
+            EXPECT_EQ(written, "Gear up \xe9\r\nFlaps");
         }
 
         // Save again: no dialog, the same file.
@@ -201,6 +201,16 @@ TEST_F(DocumentCommands, SaveWritesRtfOrPlainTextByTheNameAndTheNextStartReloads
         EXPECT_EQ(dialogs.count(), dialogsBefore + 1);
         expectNoPendingAnswers();
     }
+
+    // A new document is Windows-1252 again, whatever the one before was read in.
+    write("utf8.txt", "caf\xC3\xA9");
+    dialogs.queueOpen(path("utf8.txt"));
+    tool(2);
+    tool(1);
+    box().setText(QStringLiteral("caf\u00e9"));
+    dialogs.queueSave(path("new.txt"));
+    tool(3);
+    EXPECT_EQ(read("new.txt"), "caf\xe9");
 }
 
 TEST_F(DocumentCommands, OverwriteNoReadOnlyAndFailedWritesKeepTheDocumentAsItWas) {
@@ -293,6 +303,8 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
         {"broken.rtf", "{\\rtf1{\\b half a doc", "half a doc", false},
         {"binary.bin", binary, nullptr, true},
         {"big.txt", big, "Button 0 fires", true},
+        {"cut.txt", "caf\xC3", "caf\u00c3", true},
+        {"empty.txt", "", nullptr, true},
         {"gone.rtf", QByteArray(), nullptr, false},
     };
     for (const Row& row : rows) {
