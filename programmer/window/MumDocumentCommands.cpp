@@ -151,11 +151,15 @@ void Mum::OpenTextFile() {
     }
     const QString path = dialog.FileName;
     const QString title = dialog.FileTitle;
-    if (!TemplateText->LoadFile(path)) {
+    QString why;
+    if (!TemplateText->LoadFile(path, 0, &why)) {
         // The box keeps its text, and the document its name, its flag and its settings.
         SetStatusPanel(1, QStringLiteral("Warning: File not opened."));
-        messageBox().MsgBox(title + QStringLiteral(" couldn't be opened. It may have been moved "
-                                                   "or deleted. Your document stays as it was."),
+        const QString cause = FileSystem::pathExists(path)
+                                  ? QStringLiteral("The system says: ") + why + QLatin1Char('.')
+                                  : QStringLiteral("It may have been moved or deleted.");
+        messageBox().MsgBox(title + QStringLiteral(" couldn't be opened. ") + cause +
+                                QStringLiteral(" Your document stays as it was."),
                             MsgStyle::Exclamation, QStringLiteral("Ooops!"));
         return;
     }

@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 
+#include <sys/stat.h>
+
 namespace {
 
 using Kind = ScriptedCommonDialog::Kind;
@@ -296,7 +298,9 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
         const char* name;
         QByteArray bytes; // null: the file is gone by the time it is read
         const char* startsWith;
-        bool plain; // loads as plain text
+        bool plain;           // loads as plain text
+        const char* why = {}; // the message of a file that cannot be read
+        bool pipe = false;    // the file is a named pipe
     };
     const Row rows[] = {
         {"plain.rtf", "not rtf at all\r\nline 2", "not rtf at all\r\nline 2", true},
@@ -305,7 +309,8 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
         {"big.txt", big, "Button 0 fires", true},
         {"cut.txt", "caf\xC3", "caf\u00c3", true},
         {"empty.txt", "", nullptr, true},
-        {"gone.rtf", QByteArray(), nullptr, false},
+        {"gone.rtf", QByteArray(), nullptr, false, "It may have been moved or deleted."},
+        {"pipe.txt", QByteArray(), nullptr, false, "The system says: Not a regular file.", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -314,22 +319,24 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
         select(0, 4);
         box().setSelBold(true);
         box().setSelAlignment(2);
-        const bool gone = row.bytes.isNull();
-        if (!gone) {
+        if (row.pipe) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(path(row.name)).constData(), 0600), 0);
+        } else if (!row.bytes.isNull()) {
             write(row.name, row.bytes);
         }
         messages.queueAnswer(MsgAnswer::No);
         dialogs.queueOpen(path(row.name));
-        if (gone) {
+        if (row.why != nullptr) {
             messages.queueAnswer(MsgAnswer::Ok);
         }
         QElapsedTimer clock;
         clock.start();
         tool(2);
         EXPECT_LT(clock.elapsed(), 20000);
-        if (gone) {
-            EXPECT_EQ(messages.last().title, "Ooops!");
-            EXPECT_EQ(messages.last().style, MsgStyle::Exclamation);
+        if (row.why != nullptr) {
+            expectShown(messages.last(), "Ooops!", MsgStyle::Exclamation,
+                        QString(row.name) + " couldn't be opened. " + row.why +
+                            " Your document stays as it was.");
             EXPECT_EQ(panel(1), "Warning: File not opened.");
             EXPECT_EQ(box().Text(), "mine");
             EXPECT_EQ(window->TextChanged, 1);
