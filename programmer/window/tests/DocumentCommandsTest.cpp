@@ -125,7 +125,14 @@ TEST_F(DocumentCommands, UnsavedChangesQuestionBeforeNewAndOpen) {
         }
         EXPECT_EQ(QFile::exists(path("kept.rtf")),
                   row.answer == MsgAnswer::Yes && !row.saveCancelled);
+        // New starts an untitled document and leaves the name on the Save menu alone.
+        const bool saved = row.answer == MsgAnswer::Yes && !row.saveCancelled;
+        EXPECT_EQ(window->keyAssignmentTab->saveMenuItems[0]->text(),
+                  row.replaced && row.button == 2 ? "other.txt"
+                  : saved                         ? "kept.rtf"
+                                                  : "Original");
         if (row.replaced) {
+            EXPECT_EQ(window->TextFilePath, path(row.button == 1 ? "Untitled.rtf" : "other.txt"));
             EXPECT_EQ(box().Text(), row.button == 1 ? "" : "Other text\r\n");
             EXPECT_EQ(window->TextChanged, 0);
             EXPECT_EQ(panel(1), row.button == 1 ? "New text file created"
@@ -185,12 +192,16 @@ TEST_F(DocumentCommands, SaveWritesRtfOrPlainTextByTheNameAndTheNextStartReloads
             EXPECT_EQ(written, "Gear up \xe9\r\nFlaps");
         }
 
-        // Save again: no dialog, the same file.
+        // Save again: no dialog, the same file, no settings written.
+        const QByteArray settings = read("Tavrin.ini");
+        ASSERT_TRUE(QFile::remove(path("Tavrin.ini")));
         box().setSelStart(box().TextLength());
         QTest::keyClicks(&box(), " down");
         tool(3);
         EXPECT_EQ(dialogs.count(), dialogsBefore + 1);
         EXPECT_EQ(window->TextChanged, 0);
+        EXPECT_FALSE(QFile::exists(path("Tavrin.ini")));
+        write("Tavrin.ini", settings);
 
         // The next start reloads the document as it was saved, and a Save needs no dialog.
         startWindow();
@@ -357,6 +368,12 @@ TEST_F(DocumentCommands, OpenSurvivesFilesThatAreNotRtfOrAreGone) {
                 EXPECT_EQ(box().SelBold(), false);
                 EXPECT_EQ(box().SelAlignment(), 0);
             }
+            // The settings name it, and the next start opens it again.
+            EXPECT_EQ(setting("LastTextFilePath"), path(row.name));
+            const QString opened = box().Text();
+            startWindow();
+            EXPECT_EQ(window->TextFileTitle, row.name);
+            EXPECT_EQ(box().Text(), opened);
         }
         expectNoPendingAnswers();
     }
