@@ -32,11 +32,16 @@ TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
     struct Row {
         const char* what;
         QByteArray file;
-        const char* text;  // UTF-8, as the box shows it
+        const char* text;  // UTF-8, as the box shows it; null: not looked at
         const char* typed; // added at the end before the save
         QByteArray saved;
     };
     const QByteArray bom = "\xEF\xBB\xBF";
+    QByteArray noise; // no UTF-8, so Windows-1252, without line ends
+    for (int i = 0; i < 4096; ++i) {
+        const char byte = static_cast<char>((i * 7919 + i / 13) % 256);
+        noise.append(byte == '\r' || byte == '\n' ? ' ' : byte);
+    }
     const Row rows[] = {
         {"Windows-1252", "caf\xe9 \x80\r\nsecond\r\n\r\nlast\r\n",
          "café €\r\nsecond\r\n\r\nlast\r\n", "", "caf\xe9 \x80\r\nsecond\r\n\r\nlast\r\n"},
@@ -50,28 +55,21 @@ TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
         {"ASCII and LF", "a\nb", "a\r\nb", "é", "a\r\nb\xE9"},
         {"outside Windows-1252", "a\xE9", "aé", "一", bom + "a\xC3\xA9\xE4\xB8\x80"},
         {"empty", "", "", "", ""},
+        {"random bytes", noise, nullptr, "", noise},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         ASSERT_TRUE(writeAll(path("in.txt"), row.file));
         ASSERT_TRUE(box_.LoadFile(path("in.txt")));
-        EXPECT_EQ(box_.Text(), QString::fromUtf8(row.text));
+        if (row.text != nullptr) {
+            EXPECT_EQ(box_.Text(), QString::fromUtf8(row.text));
+        }
         box_.setSelStart(box_.TextLength());
         box_.setSelText(QString::fromUtf8(row.typed));
         ASSERT_TRUE(box_.SaveFile(path("out.txt"), 1));
         EXPECT_EQ(readAll(path("out.txt")).toStdString(), row.saved.toStdString());
     }
     EXPECT_EQ(box_.FileName(), path("in.txt"));
-
-    // Random bytes are Windows-1252, and come back as they were.
-    QByteArray noise;
-    for (int i = 0; i < 4096; ++i) {
-        noise.append(static_cast<char>((i * 7919 + i / 13) % 256));
-    }
-    ASSERT_TRUE(writeAll(path("in.txt"), noise.replace('\r', 'r').replace('\n', 'n')));
-    ASSERT_TRUE(box_.LoadFile(path("in.txt")));
-    ASSERT_TRUE(box_.SaveFile(path("out.txt"), 1));
-    EXPECT_EQ(readAll(path("out.txt")), noise);
 }
 
 TEST_F(RichTextBoxFiles, RtfIsWrittenForTypeZeroAndReadBackAsRtf) {
