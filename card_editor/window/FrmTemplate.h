@@ -92,8 +92,9 @@ public:
     // The movable picture and the Image menu.
     void ResizeImage();
     void SaveDefaultImage();
-    // Shows the picture file on the card and keeps its path; a path that is "none", missing
-    // or not a picture clears the picture instead. True when a picture is shown.
+    // Shows the picture file on the card and keeps its path; "none" or a path with no file
+    // clears the picture and ImagePath becomes "none". A file that is no picture clears the
+    // picture but keeps its path. True when the path is kept.
     bool loadPicture(const QString& path);
     void mnuImageSelect_Click();
     void mnuImageResize_Click();

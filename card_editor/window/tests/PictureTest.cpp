@@ -188,21 +188,28 @@ TEST_F(PictureTest, EachGameShowsItsOwnPicture) {
     const QString deep = programFile(QString("folder with a long name ").repeated(6).trimmed());
     ASSERT_TRUE(QDir().mkpath(deep));
     ASSERT_TRUE(QFile::copy(programFile("Images/red.bmp"), deep + "/red.bmp"));
-    const std::pair<QString, bool> entries[] = {
-        {red, true},
-        {FileSystem::storedPathCase(deep + "/red.bmp"), true},
-        {programFile("Images/notapicture.bmp"), false},
-        {programFile("Images/gone.bmp"), false},
-        {"none", false},
+    // A file that is there but no picture keeps its path, and the picture shows as hidden
+    // pictures are shown, empty.
+    const QString notAPicture = programFile("Images/notapicture.bmp");
+    const std::tuple<QString, bool, QString> entries[] = {
+        {red, true, red},
+        {FileSystem::storedPathCase(deep + "/red.bmp"), true,
+         FileSystem::storedPathCase(deep + "/red.bmp")},
+        {notAPicture, false, notAPicture},
+        {programFile("Images/gone.bmp"), false, "none"},
+        {programFile("Images"), false, "none"}, // a folder
+        {"none", false, "none"},
     };
-    for (const auto& [entry, shows] : entries) {
+    for (const auto& [entry, shows, imagePath] : entries) {
         SCOPED_TRACE(entry.toStdString());
         open("Falcon.gam"); // a picture on the card first
         Profile::writeString("Default images", "Falcon", entry, window->document().iniPath());
         start();
+        action("mnuImageVisible")->trigger();
         open("Falcon.gam");
         EXPECT_EQ(!shown().isNull(), shows);
-        EXPECT_EQ(s(window->document().ImagePath), s(shows ? entry : QString("none")));
+        EXPECT_EQ(s(window->document().ImagePath), s(imagePath));
+        EXPECT_EQ(action("mnuImageVisible")->isChecked(), imagePath != "none");
     }
     EXPECT_EQ(messageBox.count(), 0u);
 }
