@@ -100,7 +100,7 @@ void FrmTemplate::buildControls() {
     QFont boxFont(QStringLiteral("Arial"));
     boxFont.setPointSizeF(8.25);
     for (int i = 0; i < BoxCount; ++i) {
-        auto* box = new RichTextBox(backgroundImage_);
+        auto* box = new CardBox(backgroundImage_);
         box->setObjectName(QStringLiteral("RTFbtn_%1").arg(i));
         box->setAccessibleName(boxAccessibleName(i));
         box->setFont(boxFont);
@@ -330,9 +330,11 @@ void FrmTemplate::OpenGamFile() {
 
 void FrmTemplate::RefreshTemplate() {
     BoxContent::RefreshTemplate(doc_, *this);
-    // The rebuilt text is the program's, not an edit the user could undo.
     for (int i = 0; i < TitleBox; ++i) {
+        // The rebuilt text is the program's, not an edit the user could undo.
         boxes_[i]->document()->clearUndoRedoStacks();
+        // The first mode's line is seen, as on the printed card; typing still scrolls.
+        boxes_[i]->showFirstLine();
     }
 }
 

@@ -28,6 +28,22 @@ TEST_F(BoxEditing, LeftDragFromInsideABoxIntoTheEdgeStripBecomesAResize) {
     EXPECT_EQ(rect(5), QRect(100, 200, 130, 60)); // "leave them as they are" at first start
     hoverBox(5, {10, 10});
     EXPECT_EQ(box(5).MousePointer(), 0);
+
+    // The strip is the last six pixels of the box, its border included.
+    place(5, QRect(100, 200, 80, 40));
+    const std::tuple<QPoint, bool, int> hovers[] = {
+        {{74, 10}, false, 0}, {{75, 10}, false, 5}, {{10, 34}, false, 0},
+        {{10, 35}, false, 5}, {{79, 10}, true, 5},  {{10, 39}, true, 5},
+    };
+    for (const auto& [at, border, shape] : hovers) {
+        hoverBox(5, {10, 10});
+        if (border) {
+            hover(&box(5), at);
+        } else {
+            hoverBox(5, at);
+        }
+        EXPECT_EQ(window->MousePointer(), shape) << at.x() << "," << at.y();
+    }
 }
 
 TEST_F(BoxEditing, AResizeBelowTheMinimumKeepsTheOldSizeOnThatSideOnly) {
@@ -71,6 +87,13 @@ TEST_F(BoxEditing, ReleaseAfterAResizeAppliesTheCheckedOptionAndLocksThePicture)
     onBox(move, 7, {30, 12}, Qt::RightButton);
     onBox(release, 7, {30, 12}, Qt::RightButton);
     EXPECT_EQ(rect(7), QRect(23, 47, 111, 33));
+    // Nor does one from its border, which is the box's as much as its text.
+    for (QPoint border : {QPoint(0, 10), QPoint(110, 32)}) {
+        onBorder(press, 7, border, Qt::RightButton);
+        onBorder(move, 7, border - QPoint(20, 2), Qt::RightButton);
+        onBorder(release, 7, border - QPoint(20, 2), Qt::RightButton);
+        EXPECT_EQ(rect(7), QRect(23, 47, 111, 33)) << border.x();
+    }
     // Unlocked, it moves the picture to the pointer, under the boxes.
     setChecked("mnuImageLocked", false);
     onBox(press, 7, {10, 20}, Qt::RightButton);
@@ -78,6 +101,9 @@ TEST_F(BoxEditing, ReleaseAfterAResizeAppliesTheCheckedOptionAndLocksThePicture)
     onBox(release, 7, {30, 25}, Qt::RightButton);
     EXPECT_EQ(window->Image1().geometry(), QRect(53, 72, 289, 289));
     EXPECT_EQ(window->BackgroundImage().children().indexOf(&window->Image1()), 0);
+    onBorder(press, 7, {0, 20}, Qt::RightButton);
+    onBorder(release, 7, {0, 20}, Qt::RightButton);
+    EXPECT_EQ(window->Image1().geometry(), QRect(23, 67, 289, 289));
 }
 
 TEST_F(BoxEditing, CtrlKeysWorkOnTheBoxAndNeverReachIt) {
