@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -292,6 +293,9 @@ void FrmTemplate::OpenGamFile() {
             QStringLiteral("Brelkin game file (*.gam)|*.gam|Quillet Template (*.qlt)|*.qlt");
         FileSystem::ChangeToDriveRoot(doc_.GamDefaultDirectory);
         dialog.InitDir = doc_.GamDefaultDirectory;
+        // The last name is offered again without its folder, which would move the dialog
+        // away from the game folder.
+        dialog.FileName = QFileInfo(dialog.FileName).fileName();
         if (!dialog.ShowOpen()) {
             return;
         }

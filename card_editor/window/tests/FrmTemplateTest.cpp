@@ -242,9 +242,12 @@ TEST_F(FrmTemplateTest, OpeningAGameFileFillsTheCard) {
     EXPECT_EQ(boxText(0), "");
     EXPECT_EQ(boxText(34), "Flight Sim");
 
-    // Cancel changes nothing.
+    // Cancel changes nothing. The dialog starts in the game folder with the last name.
+    window->document().GamDefaultDirectory = programFile("games");
     dialog.queueCancel(ScriptedCommonDialog::Kind::Open);
     action("mnuOpen")->trigger();
+    EXPECT_EQ(dialog.last().initDir, programFile("games"));
+    EXPECT_EQ(dialog.last().fileName, "Flight.gam");
     EXPECT_EQ(window->document().GameName, "Flight Sim");
     EXPECT_EQ(boxText(27), "Tow");
 
