@@ -138,6 +138,20 @@ TEST_F(BoxEditing, CtrlKeysWorkOnTheBoxAndNeverReachIt) {
     QTest::keyClick(&b, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier); // the box's own
     EXPECT_EQ(b.Text(), "Gear up");
     EXPECT_EQ(window->CurrentBox, 12);
+
+    // Copied or cut, bold text is pasted into another box still bold.
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_X}) {
+        b.setText("Flaps");
+        QTest::keyClick(&b, Qt::Key_A, Qt::ControlModifier);
+        b.setSelBold(true);
+        QTest::keyClick(&b, key, Qt::ControlModifier);
+        box(13).setText("");
+        QTest::keyClick(&box(13), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box(13).Text(), "Flaps") << key;
+        box(13).setSelStart(0);
+        box(13).setSelLength(5);
+        EXPECT_EQ(box(13).SelBold(), true) << key;
+    }
 }
 
 TEST_F(BoxEditing, PasteTakesRichTextFirstThenTextAndElseKeepsTheBox) {

@@ -184,6 +184,14 @@ TEST_F(PictureTest, EachGameShowsItsOwnPicture) {
     EXPECT_EQ(s(window->document().ImagePath), "none");
     EXPECT_EQ(s(stored("Falcon")), s(red));
 
+    // After New template no game is open: a picture inserted then is no game's.
+    action("mnuNewTemplate")->trigger();
+    for (int m = 0; m < 5; ++m) {
+        EXPECT_FALSE(window->ViewCaptionChecked(m));
+    }
+    insert("Blue.JPG");
+    EXPECT_EQ(s(stored("Falcon")), s(red));
+
     // What the stored entry names decides, at the next start too.
     const QString deep = programFile(QString("folder with a long name ").repeated(6).trimmed());
     ASSERT_TRUE(QDir().mkpath(deep));
