@@ -6,11 +6,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-CardBox::CardBox(QWidget* parent) : RichTextBox(parent) {
-    // Moves over the border without a button are the box's too, not the card's.
-    setMouseTracking(true);
-}
-
 void CardBox::showFirstLine() {
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->minimum());

@@ -11,7 +11,7 @@ class CardBox : public RichTextBox {
     Q_OBJECT
 
 public:
-    explicit CardBox(QWidget* parent = nullptr);
+    using RichTextBox::RichTextBox;
 
     // Scrolls to the first line, now and again when the box is first shown (showing a box
     // scrolls to the caret).

@@ -196,18 +196,16 @@ TEST_F(PictureTest, EachGameShowsItsOwnPicture) {
     const QString deep = programFile(QString("folder with a long name ").repeated(6).trimmed());
     ASSERT_TRUE(QDir().mkpath(deep));
     ASSERT_TRUE(QFile::copy(programFile("Images/red.bmp"), deep + "/red.bmp"));
-    // A file that is there but no picture keeps its path, and the picture shows as hidden
-    // pictures are shown, empty.
-    const QString notAPicture = programFile("Images/notapicture.bmp");
+    // A file that is there but no picture keeps its path, as one that shows does.
+    const QString deepRed = FileSystem::storedPathCase(deep + "/red.bmp");
+    const QString text = programFile("Images/notapicture.bmp");
     const std::tuple<QString, bool, QString> entries[] = {
         {red, true, red},
-        {FileSystem::storedPathCase(deep + "/red.bmp"), true,
-         FileSystem::storedPathCase(deep + "/red.bmp")},
-        {notAPicture, false, notAPicture},
+        {deepRed, true, deepRed},
+        {text, false, text},
         {programFile("Images/gone.bmp"), false, "none"},
-        {programFile("Images"), false, "none"}, // a folder
-        {"none", false, "none"},
-    };
+        {programFile("Images"), false, "none"},
+        {"none", false, "none"}};
     for (const auto& [entry, shows, imagePath] : entries) {
         SCOPED_TRACE(entry.toStdString());
         open("Falcon.gam"); // a picture on the card first
