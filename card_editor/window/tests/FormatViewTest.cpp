@@ -117,8 +117,7 @@ TEST_F(FormatViewTest, FunctionKeysShowAndHideEachModeAndRebuild) {
     // Every rebuild shows a box's first line at the top, the caret at the end of the text.
     QScrollBar* scroll = box(0).verticalScrollBar();
     const auto showsFirstLine = [&] {
-        EXPECT_GT(scroll->maximum(), 0); // the lines do not fit
-        EXPECT_EQ(scroll->value(), 0);
+        EXPECT_TRUE(scroll->maximum() > 0 && scroll->value() == 0); // the lines do not fit
         EXPECT_EQ(box(0).SelStart(), box(0).TextLength());
     };
     showsFirstLine();
@@ -143,10 +142,6 @@ TEST_F(FormatViewTest, FunctionKeysShowAndHideEachModeAndRebuild) {
         EXPECT_EQ(boxText(0), all);
         showsFirstLine();
     }
-    // Typing at the caret scrolls to it as ever.
-    box(0).SetFocus();
-    QTest::keyClicks(&box(0), " now");
-    EXPECT_GT(scroll->value(), 0);
 
     // "Show all" checks what was hidden; the title keeps its text through every rebuild.
     QTest::keyClick(window.get(), Qt::Key_F2);
