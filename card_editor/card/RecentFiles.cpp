@@ -3,6 +3,7 @@
 #include "card_editor/card/CardDocument.h"
 #include "common/platform/FileSystem.h"
 #include "common/platform/Profile.h"
+#include "common/platform/ProfileText.h"
 
 #include <algorithm>
 
@@ -42,6 +43,9 @@ bool IsRecentFile(const CardDocument& doc, const QString& path) {
 
 void AddToRecentFiles(CardDocument& doc) {
     doc.CurrentFile = FileSystem::storedPathCase(doc.CurrentFile);
+    if (!ProfileText::canStore(Section, pathKey(1), doc.CurrentFile)) {
+        return; // a line break: listed, it would make every later write of the list fail
+    }
     QStringList& list = doc.RecentFiles;
     const qsizetype at = list.indexOf(doc.CurrentFile);
     const qsizetype limit = std::max<qsizetype>(doc.RecentMax, 1);

@@ -21,7 +21,8 @@ bool IsRecentFile(const CardDocument& doc, const QString& path);
 
 // Puts doc.CurrentFile, in the case paths are stored in, at the top of the list: an entry
 // already listed moves up, the others keep their order; a full list (RecentMax) drops its
-// last entry. The section is then written; a failed write is not reported.
+// last entry. The section is then written; a failed write is not reported. A path the
+// settings file cannot hold (one with a line break) is not listed.
 void AddToRecentFiles(CardDocument& doc);
 
 // Empties the list, switches auto-loading off and writes the section, each former path key

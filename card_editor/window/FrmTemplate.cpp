@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -100,7 +101,7 @@ void FrmTemplate::buildControls() {
     QFont boxFont(QStringLiteral("Arial"));
     boxFont.setPointSizeF(8.25);
     for (int i = 0; i < BoxCount; ++i) {
-        auto* box = new RichTextBox(backgroundImage_);
+        auto* box = new CardBox(backgroundImage_);
         box->setObjectName(QStringLiteral("RTFbtn_%1").arg(i));
         box->setAccessibleName(boxAccessibleName(i));
         box->setFont(boxFont);
@@ -292,6 +293,9 @@ void FrmTemplate::OpenGamFile() {
             QStringLiteral("Brelkin game file (*.gam)|*.gam|Quillet Template (*.qlt)|*.qlt");
         FileSystem::ChangeToDriveRoot(doc_.GamDefaultDirectory);
         dialog.InitDir = doc_.GamDefaultDirectory;
+        // The last name is offered again without its folder, which would move the dialog
+        // away from the game folder.
+        dialog.FileName = QFileInfo(dialog.FileName).fileName();
         if (!dialog.ShowOpen()) {
             return;
         }
@@ -330,9 +334,11 @@ void FrmTemplate::OpenGamFile() {
 
 void FrmTemplate::RefreshTemplate() {
     BoxContent::RefreshTemplate(doc_, *this);
-    // The rebuilt text is the program's, not an edit the user could undo.
     for (int i = 0; i < TitleBox; ++i) {
+        // The rebuilt text is the program's, not an edit the user could undo.
         boxes_[i]->document()->clearUndoRedoStacks();
+        // The first mode's line is seen, as on the printed card; typing still scrolls.
+        boxes_[i]->showFirstLine();
     }
 }
 

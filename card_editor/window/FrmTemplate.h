@@ -4,6 +4,7 @@
 #include "card_editor/card/CardLayout.h"
 #include "card_editor/card/CardView.h"
 #include "card_editor/card/LayoutFile.h"
+#include "card_editor/window/CardBox.h"
 #include "card_editor/window/QuilletServices.h"
 #include "card_editor/window/TemplateMenus.h"
 
@@ -92,8 +93,9 @@ public:
     // The movable picture and the Image menu.
     void ResizeImage();
     void SaveDefaultImage();
-    // Shows the picture file on the card and keeps its path; a path that is "none", missing
-    // or not a picture clears the picture instead. True when a picture is shown.
+    // Shows the picture file on the card and keeps its path; "none" or a path with no file
+    // clears the picture and ImagePath becomes "none". A file that is no picture clears the
+    // picture but keeps its path. True when the path is kept.
     bool loadPicture(const QString& path);
     void mnuImageSelect_Click();
     void mnuImageResize_Click();
@@ -125,13 +127,13 @@ public:
     double twipsPerPixelY() const;
 
     // --- Editing boxes, the grid and the card's mouse handling ------------------------------
-    // Box events; X and Y are twips from the box's corner.
+    // Box events; px and py are the pixel the pointer is on, from the box's corner.
     void RTFbtn_GotFocus(int Index);
     void RTFbtn_KeyDown(int Index, int& KeyCode, int& Shift);
     void RTFbtn_KeyUp(int Index, int& KeyCode, int& Shift);
-    void RTFbtn_MouseDown(int Index, int Button, int Shift, float X, float Y);
-    void RTFbtn_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void RTFbtn_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void RTFbtn_MouseDown(int Index, int Button, int Shift, int px, int py);
+    void RTFbtn_MouseMove(int Index, int Button, int Shift, int px, int py);
+    void RTFbtn_MouseUp(int Index, int Button, int Shift, int px, int py);
     // Edit menu, on the current box.
     void mnuUndo_Click();
     void mnuEditCCP_Click(int Index);
@@ -149,7 +151,7 @@ public:
     void BackgroundImage_MouseDown(int Button, int Shift, float X, float Y);
     void BackgroundImage_MouseMove(int Button, int Shift, float X, float Y);
     void BackgroundImage_MouseUp(int Button, int Shift, float X, float Y);
-    // The movable picture's mouse: X and Y in twips from the picture's corner.
+    // The movable picture's mouse: X and Y in pixels from the picture's corner.
     void Image1_MouseDown(int Button, int Shift, float X, float Y);
     void Image1_MouseMove(int Button, int Shift, float X, float Y);
     void Image1_MouseUp(int Button, int Shift, float X, float Y);
@@ -208,7 +210,7 @@ private:
     QWidget* inner_ = nullptr;
     QWidget* picture1_ = nullptr;
     CardPictureBox* backgroundImage_ = nullptr;
-    std::array<RichTextBox*, BoxCount> boxes_{};
+    std::array<CardBox*, BoxCount> boxes_{};
     MovablePicture* image1_ = nullptr;
     QLabel* picCapture_ = nullptr;
     QScrollBar* hScroll1_ = nullptr;

@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -29,11 +28,6 @@ constexpr int ButtonRight = 2;
 constexpr int SizePointer = 5;
 // The strip along the right and bottom edges where the size pointer shows.
 constexpr int EdgeStrip = 6;
-
-// A box event's position in whole pixels from the box's corner.
-int pixels(const RichTextBox& box, float twips) {
-    return static_cast<int>(std::floor(twips / box.twipsPerPixel()));
-}
 
 } // namespace
 
@@ -50,18 +44,18 @@ void FrmTemplate::connectEditMenus() {
     connect(menus_.menuGridSize, &QAction::triggered, this, &FrmTemplate::menuGridSize_Click);
 
     for (int i = 0; i < BoxCount; ++i) {
-        RichTextBox* box = boxes_[i];
+        CardBox* box = boxes_[i];
         connect(box, &RichTextBox::GotFocus, this, [this, i] { RTFbtn_GotFocus(i); });
         connect(box, &RichTextBox::KeyDown, this,
                 [this, i](int& keyCode, int& shift) { RTFbtn_KeyDown(i, keyCode, shift); });
         connect(box, &RichTextBox::KeyUp, this,
                 [this, i](int& keyCode, int& shift) { RTFbtn_KeyUp(i, keyCode, shift); });
-        connect(box, &RichTextBox::MouseDown, this,
-                [this, i](int b, int s, float x, float y) { RTFbtn_MouseDown(i, b, s, x, y); });
-        connect(box, &RichTextBox::MouseMove, this,
-                [this, i](int b, int s, float x, float y) { RTFbtn_MouseMove(i, b, s, x, y); });
-        connect(box, &RichTextBox::MouseUp, this,
-                [this, i](int b, int s, float x, float y) { RTFbtn_MouseUp(i, b, s, x, y); });
+        connect(box, &CardBox::PointerDown, this,
+                [this, i](int b, int s, QPoint p) { RTFbtn_MouseDown(i, b, s, p.x(), p.y()); });
+        connect(box, &CardBox::PointerMove, this,
+                [this, i](int b, int s, QPoint p) { RTFbtn_MouseMove(i, b, s, p.x(), p.y()); });
+        connect(box, &CardBox::PointerUp, this,
+                [this, i](int b, int s, QPoint p) { RTFbtn_MouseUp(i, b, s, p.x(), p.y()); });
     }
     // The card and the picture report moves without a button too, which drop the size pointer.
     for (QWidget* control :
@@ -119,11 +113,9 @@ void FrmTemplate::RTFbtn_KeyDown(int Index, int& KeyCode, int& Shift) {
     }
 }
 
-void FrmTemplate::RTFbtn_MouseDown(int Index, int Button, int, float X, float Y) {
+void FrmTemplate::RTFbtn_MouseDown(int Index, int Button, int, int px, int py) {
     CurrentBox = Index;
     RichTextBox& box = *boxes_.at(Index);
-    const int px = pixels(box, X);
-    const int py = pixels(box, Y);
     if (pictureDraggable() && Button == ButtonRight) {
         movePictureTo(double(box.Left()) + px, double(box.Top()) + py);
         return;
@@ -135,7 +127,7 @@ void FrmTemplate::RTFbtn_MouseDown(int Index, int Button, int, float X, float Y)
     }
 }
 
-void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, float X, float Y) {
+void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, int px, int py) {
     RichTextBox& box = *boxes_.at(Index);
     if (Button == ButtonNone || Button == ButtonRight) {
         setMousePointer(0);
@@ -143,8 +135,6 @@ void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, float X, float Y)
             box.setMousePointer(0);
         }
     }
-    const int px = pixels(box, X);
-    const int py = pixels(box, Y);
     if (pictureDraggable() && Button == ButtonRight) {
         movePictureTo(double(box.Left()) + px, double(box.Top()) + py);
         return;
@@ -165,7 +155,7 @@ void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, float X, float Y)
     }
 }
 
-void FrmTemplate::RTFbtn_MouseUp(int Index, int Button, int, float, float) {
+void FrmTemplate::RTFbtn_MouseUp(int Index, int Button, int, int, int) {
     RTFbtn_GotFocus(Index);
     if (menus_.mnuImageLocked->isChecked() && Button == ButtonLeft &&
         mousePointer_ == SizePointer) {

@@ -34,11 +34,10 @@ bool FrmTemplate::cardMouseEvent(QObject* watched, QEvent* event) {
     const int button =
         WindowsKeys::buttonState(type == QEvent::MouseMove ? mouse->buttons() : mouse->button());
     const int shift = WindowsKeys::shiftState(mouse->modifiers());
+    // In pixels from the corner of the card or of the picture.
     const QPointF at = mouse->position();
-    // The picture reports twips from its corner, the card its own pixels.
-    const double scale = onCard ? 1.0 : twipsPerPixelX();
-    const auto x = static_cast<float>(at.x() * scale);
-    const auto y = static_cast<float>(at.y() * (onCard ? 1.0 : twipsPerPixelY()));
+    const auto x = static_cast<float>(at.x());
+    const auto y = static_cast<float>(at.y());
     using Handler = void (FrmTemplate::*)(int, int, float, float);
     Handler handler = nullptr;
     if (type == QEvent::MouseButtonPress) {
@@ -139,15 +138,13 @@ void FrmTemplate::BackgroundImage_MouseUp(int Button, int, float, float) {
 
 void FrmTemplate::Image1_MouseDown(int Button, int, float X, float Y) {
     if (!(pictureDraggable() && Button == ButtonRight)) {
-        cardMouseAt(true, Button, X / twipsPerPixelX() + image1_->x(),
-                    Y / twipsPerPixelY() + image1_->y(), true);
+        cardMouseAt(true, Button, double(X) + image1_->x(), double(Y) + image1_->y(), true);
     }
 }
 
 void FrmTemplate::Image1_MouseMove(int Button, int, float X, float Y) {
     if (!(pictureDraggable() && Button == ButtonRight)) {
-        cardMouseAt(false, Button, X / twipsPerPixelX() + image1_->x(),
-                    Y / twipsPerPixelY() + image1_->y(), true);
+        cardMouseAt(false, Button, double(X) + image1_->x(), double(Y) + image1_->y(), true);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "card_editor/window/FrmTemplate.h"
 #include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/SelectPictureForm.h"
+#include "common/platform/FileSystem.h"
 #include "common/platform/MessageBox.h"
 
 #include <QAction>
@@ -39,15 +40,18 @@ void FrmTemplate::ResizeImage() {
 }
 
 bool FrmTemplate::loadPicture(const QString& path) {
-    // One game's picture must never stay on another's card, so a picture that cannot be shown
-    // leaves none at all.
-    if (!DefaultImages::isNone(path) && image1_->loadPicture(path)) {
-        doc_.ImagePath = path;
-        return true;
+    if (DefaultImages::isNone(path) || !FileSystem::fileExists(path)) {
+        image1_->clearPicture();
+        doc_.ImagePath = DefaultImages::none();
+        return false;
     }
-    image1_->clearPicture();
-    doc_.ImagePath = DefaultImages::none();
-    return false;
+    // A file that is there but cannot be shown keeps its path, so that the next save writes
+    // it back; one game's picture must still never stay on another's card.
+    doc_.ImagePath = path;
+    if (!image1_->loadPicture(path)) {
+        image1_->clearPicture();
+    }
+    return true;
 }
 
 void FrmTemplate::GetDefaultImage() {

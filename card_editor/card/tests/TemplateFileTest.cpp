@@ -102,6 +102,7 @@ TEST_F(RecentFilesTest, OrderAndLimit) {
     } cases[] = {
         {{}, "/a", {"/a"}},
         {{"/a", "/b"}, "/a", {"/a", "/b"}},
+        {{"/a", "/b"}, "/x\ny", {"/a", "/b"}}, // no line can hold it
         {{"/a", "/b", "/c", "/d"}, "/c", {"/c", "/a", "/b", "/d"}},
         {{"/a", "/b"}, "/n", {"/n", "/a", "/b"}},
     };
@@ -109,6 +110,13 @@ TEST_F(RecentFilesTest, OrderAndLimit) {
         doc.RecentFiles = c.before;
         add(c.added);
         EXPECT_EQ(doc.RecentFiles, c.after) << c.added.toStdString();
+        // The list is written, its count with a leading blank.
+        CardDocument stored;
+        stored.programFolder = dir.path();
+        RecentFiles::LoadRecentFiles(stored);
+        EXPECT_EQ(stored.RecentFiles, c.after) << c.added.toStdString();
+        EXPECT_TRUE(TextFile::readLines(doc.iniPath())
+                        ->contains(QStringLiteral("NumberPreviousFiles= %1").arg(c.after.size())));
     }
 
     QStringList full;

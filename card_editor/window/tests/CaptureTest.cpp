@@ -97,6 +97,9 @@ TEST_F(CaptureTest, TheBitmapShowsTheCardAsShown) {
 
 TEST_F(CaptureTest, TheFileIsNamedAfterTheGameAndOverwritten) {
     startFitting();
+    // The pictures folder chosen in the preferences is not where captures go.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Pictures"));
+    window->document().ImagesDirectory = programFile("Pictures");
     capture();
     EXPECT_TRUE(QFileInfo::exists(imagesFile("capture.bmp")));
 
@@ -111,6 +114,7 @@ TEST_F(CaptureTest, TheFileIsNamedAfterTheGameAndOverwritten) {
     }
     // Nothing went anywhere but the "Images" folder.
     EXPECT_EQ(QDir(programFile("Images")).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    EXPECT_TRUE(QDir(programFile("Pictures")).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(programFile("Up.bmp")));
 
     // A second capture for the same game replaces the first without asking.

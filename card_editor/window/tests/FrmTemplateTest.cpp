@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -241,9 +242,12 @@ TEST_F(FrmTemplateTest, OpeningAGameFileFillsTheCard) {
     EXPECT_EQ(boxText(0), "");
     EXPECT_EQ(boxText(34), "Flight Sim");
 
-    // Cancel changes nothing.
+    // Cancel changes nothing. The dialog starts in the game folder with the last name.
+    window->document().GamDefaultDirectory = programFile("games");
     dialog.queueCancel(ScriptedCommonDialog::Kind::Open);
     action("mnuOpen")->trigger();
+    EXPECT_EQ(dialog.last().initDir, programFile("games"));
+    EXPECT_EQ(dialog.last().fileName, "Flight.gam");
     EXPECT_EQ(window->document().GameName, "Flight Sim");
     EXPECT_EQ(boxText(27), "Tow");
 
@@ -298,7 +302,9 @@ TEST_F(FrmTemplateTest, FilesThatCannotBeReadAsGamesAreHandled) {
 }
 
 TEST_F(FrmTemplateTest, MostRecentFileOpensAtStartWhenAsked) {
-    writeFile("Flight.gam", gameFile("Flight Sim", {"$02 $1A $05 Radio"}));
+    writeFile("Flight.gam", gameFile("Flight Sim", {"$02 $1A $05 Radio", "$01 $01 $03 Out",
+                                                    "$02 $01 $02 In", "$03 $01 $04 Wing",
+                                                    "$04 $01 $05 Radar", "$05 $01 $04 Fire"}));
     writeFile("Quillet.ini", {"[Previous Files]", "NumberPreviousFiles= 2", "AutoLoadRecent= 1",
                               "PreviousFilePath1=" + programFile("Flight.gam"),
                               "PreviousFilePath2=" + programFile("gone.gam")});
@@ -307,6 +313,11 @@ TEST_F(FrmTemplateTest, MostRecentFileOpensAtStartWhenAsked) {
     EXPECT_EQ(action("mnuPreviousArray_1")->text(), programFile("Flight.gam"));
     EXPECT_EQ(boxText(13), "Radio");
     EXPECT_EQ(boxText(34), "Flight Sim");
+    // Shown only now, a box too small for its lines still shows the first one.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_GT(window->RTFbtn(0).verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->RTFbtn(0).verticalScrollBar()->value(), 0);
 
     messageBox.queueAnswer(MsgAnswer::Ok);
     action("mnuPreviousArray_2")->trigger();

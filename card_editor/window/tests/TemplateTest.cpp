@@ -185,9 +185,12 @@ TEST_F(TemplateTest, FilesThatCannotBeWrittenOrReadAreReported) {
     window->OpenGamFile();
     EXPECT_EQ(window->currentLayout(), before);
     EXPECT_TRUE(window->Image1().picture().isNull());
-    EXPECT_EQ(window->document().ImagePath, "none");
+    EXPECT_EQ(window->document().ImagePath, templates() + "/bad/pic.png");
     EXPECT_EQ(window->RTFbtn(0).Text(), "kept");
     EXPECT_EQ(window->document().TemplateName, "bad");
+    // Saved again, the template keeps the path of the picture it could not show.
+    action("mnuFileSaveTemplate_0")->trigger();
+    EXPECT_EQ(TextFile::readLines(templateFile("bad"))->value(1), templates() + "/bad/pic.png");
 
     // A ".qlt" that is a folder cannot be read: the card stays, and the user is told.
     ASSERT_TRUE(QDir(templates()).mkpath("odd/odd.qlt"));
