@@ -13,8 +13,11 @@ struct QuilletBenchServices {
     CancelledDialog dialog;
     SilentShell shell;
     QuilletServices get() {
-        return QuilletServices{messageBox, dialog, shell,
+        return QuilletServices{messageBox,
+                               dialog,
+                               shell,
                                []() -> std::unique_ptr<Printer> { return nullptr; },
-                               [] { return 0; }};
+                               [] { return 0; },
+                               [](QWidget*) { return std::make_unique<CancelledDialog>(); }};
     }
 };

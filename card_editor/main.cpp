@@ -17,9 +17,12 @@ int main(int argc, char** argv) {
     QtCommonDialog commonDialog;
     QtShell shell;
     QuilletServices services{
-        messageBox, commonDialog, shell,
+        messageBox,
+        commonDialog,
+        shell,
         [] { return std::make_unique<QtPrinter>(QStringLiteral("Quillet card")); },
-        [] { return PrinterCount(); }};
+        [] { return PrinterCount(); },
+        [](QWidget* parent) { return std::make_unique<QtCommonDialog>(parent); }};
     FrmTemplate window(services, FileSystem::programFolder());
     messageBox.setParent(&window);
     commonDialog.setParent(&window);

@@ -1,6 +1,8 @@
 // Template ".qlt" files: any bytes must read without a crash or a hang, every rectangle read
-// must have no negative size, and a picture path read must hold no line break.
+// must have no negative size, and a picture path read must hold no line break. The same bytes
+// as a template name: a name accepted is one folder right under the templates folder.
 #include "card_editor/card/TemplateFile.h"
+#include "card_editor/card/TemplateFolder.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -31,6 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CardLayout backLayout;
         LayoutFile::apply(back.layout, backLayout);
         if (back.imagePath != read.imagePath || !(backLayout == layout)) {
+            std::abort();
+        }
+    }
+    const QString name = QString::fromUtf8(bytes);
+    if (TemplateFolder::isAcceptableName(name)) {
+        const QString base = QStringLiteral("/memory/Templates");
+        const QString folder = TemplateFolder::folderOf(base, name);
+        if (TemplateFolder::folderOfFile(folder) != base ||
+            TemplateFolder::nameOfFolder(folder) != name ||
+            TemplateFolder::folderOfFile(TemplateFolder::fileOf(base, name)) != folder) {
             std::abort();
         }
     }

@@ -9,6 +9,9 @@ namespace TemplateFolder {
 
 namespace {
 
+// Box files of a template: boxes 0 to 34.
+constexpr int BoxFiles = 35;
+
 // The position of the last separator of a path, or -1.
 qsizetype lastSeparator(const QString& path) {
     return std::max(path.lastIndexOf(QDir::separator()), path.lastIndexOf(u'/'));
@@ -16,16 +19,31 @@ qsizetype lastSeparator(const QString& path) {
 
 } // namespace
 
-bool isAcceptableName(const QString& name) {
-    if (name.trimmed().isEmpty() || name == u"." || name == u"..") {
-        return false;
+NameFault nameFault(const QString& name) {
+    if (name.isEmpty()) {
+        return NameFault::Empty;
     }
     for (const QChar ch : name) {
-        if (ch == u'/' || ch == u'\\' || ch.category() == QChar::Other_Control) {
-            return false;
+        if (ch == u'/' || ch == u'\\') {
+            return NameFault::Separator;
         }
     }
-    return true;
+    for (const QChar ch : name) {
+        if (ch.category() == QChar::Other_Control) {
+            return NameFault::ControlCharacter;
+        }
+    }
+    if (name.trimmed().isEmpty()) {
+        return NameFault::OnlyBlanks;
+    }
+    if (name == u"." || name == u"..") {
+        return NameFault::Dots;
+    }
+    return NameFault::None;
+}
+
+bool isAcceptableName(const QString& name) {
+    return nameFault(name) == NameFault::None;
 }
 
 QString folderOf(const QString& templatesDirectory, const QString& name) {
@@ -47,6 +65,14 @@ QString folderOfFile(const QString& templateFile) {
 
 QString nameOfFolder(const QString& folder) {
     return folder.mid(lastSeparator(folder) + 1);
+}
+
+void removeUnfinished(const QString& folder, const QString& name) {
+    FileSystem::deleteFile(FileSystem::joinPath(folder, name + QStringLiteral(".qlt")));
+    for (int box = 0; box < BoxFiles; ++box) {
+        FileSystem::deleteFile(boxFileOf(folder, box));
+    }
+    FileSystem::removeEmptyFolder(folder); // anything else in it stays
 }
 
 QStringList templateNames(const QString& templatesDirectory) {

@@ -7,9 +7,11 @@
 // holding the ".qlt" file of the same name and one rich-text file per box.
 namespace TemplateFolder {
 
-// A name that stays inside the templates directory as one folder of it: not empty, not only
-// blanks, not "." or "..", and without "/", "\" or control characters. Any other text is a
-// name exactly as typed.
+// Why a name cannot be a template's folder. Any other text is a name exactly as typed.
+enum class NameFault { None, Empty, OnlyBlanks, Dots, Separator, ControlCharacter };
+NameFault nameFault(const QString& name);
+
+// A name that stays inside the templates directory as one folder of it.
 bool isAcceptableName(const QString& name);
 
 QString folderOf(const QString& templatesDirectory, const QString& name);
@@ -20,6 +22,10 @@ QString boxFileOf(const QString& folder, int box);
 // The folder a ".qlt" file lies in, and that folder's own name, which is the template's name.
 QString folderOfFile(const QString& templateFile);
 QString nameOfFolder(const QString& folder);
+
+// Takes away what a failed save wrote into the folder it had just made, and the folder when it is
+// then empty, so that no half template is offered later.
+void removeUnfinished(const QString& folder, const QString& name);
 
 // The templates the save dialog offers: the sub-folders of the templates directory, sorted,
 // except "temp" (exactly so: "Temp" is offered) and names that could not be saved again.

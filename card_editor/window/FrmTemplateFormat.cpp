@@ -18,9 +18,6 @@ std::optional<bool> negated(std::optional<bool> value) {
     return value ? std::optional<bool>(!*value) : std::nullopt;
 }
 
-// Size the font dialog shows the first time it opens.
-constexpr double FirstFontSize = 8.0;
-
 qint16 boxNumber(int value) {
     return qint16(std::clamp<int>(value, std::numeric_limits<qint16>::min(),
                                   std::numeric_limits<qint16>::max()));
@@ -70,10 +67,8 @@ void FrmTemplate::mnuFormatFC_Click(int Index) {
 void FrmTemplate::DoTheFonts() {
     CommonDialog& dialog = services_.commonDialog;
     dialog.Flags = CommonDialog::FontScreenAndPrinter | CommonDialog::FontEffects;
+    // Size and effects start as this window's dialog last held them.
     dialog.FontName = QStringLiteral("Arial");
-    if (!(dialog.FontSize > 0)) {
-        dialog.FontSize = FirstFontSize;
-    }
     if (!dialog.ShowFont()) {
         return;
     }

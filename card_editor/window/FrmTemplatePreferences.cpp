@@ -8,8 +8,8 @@ void FrmTemplate::mnuEditPreferences_Click() {
     doc_.OldBottomRow = doc_.BottomRow;
     doc_.StylesChanged = 0;
     {
-        // Built afresh at every opening.
-        Preferences dialog(doc_, services_.commonDialog, this);
+        // Built afresh at every opening, with common dialogs of its own.
+        Preferences dialog(doc_, services_.makeCommonDialog, this);
         dialog.exec();
     }
     if (doc_.BottomRow != doc_.OldBottomRow) {

@@ -22,13 +22,7 @@ void FrmTemplate::SaveTemplate() {
         return;
     }
     const QString folder = TemplateFolder::folderOf(doc_.TemplatesDirectory, doc_.TemplateName);
-    if (!FileSystem::folderExists(folder) && !FileSystem::makeFolder(folder)) {
-        reportTemplateFile(saveTitle, QStringLiteral("I couldn't make the folder ") + folder +
-                                          QStringLiteral(" for the template, so it is not saved."));
-        return;
-    }
     const QString file = TemplateFolder::fileOf(doc_.TemplatesDirectory, doc_.TemplateName);
-    doc_.CurrentFile = file;
     const std::optional<QByteArray> bytes = TemplateFile::bytes(currentLayout(), doc_.ImagePath);
     if (!bytes) {
         reportTemplateFile(saveTitle, QStringLiteral("The picture's path has a line break in it, "
@@ -36,19 +30,32 @@ void FrmTemplate::SaveTemplate() {
                                           file + QStringLiteral(". Choose the picture again."));
         return;
     }
+    const bool newFolder = !FileSystem::folderExists(folder);
+    if (newFolder && !FileSystem::makeFolder(folder)) {
+        reportTemplateFile(saveTitle, QStringLiteral("I couldn't make the folder ") + folder +
+                                          QStringLiteral(" for the template, so it is not saved."));
+        return;
+    }
+    // A failed save into a folder made for it leaves nothing behind for the list to offer.
+    const auto fail = [&](const QString& text) {
+        if (newFolder) {
+            TemplateFolder::removeUnfinished(folder, doc_.TemplateName);
+        }
+        reportTemplateFile(saveTitle, text);
+    };
+    doc_.CurrentFile = file;
     QString error;
     if (!FileSystem::replaceFile(file, *bytes, &error)) {
-        reportTemplateFile(saveTitle, QStringLiteral("I couldn't write ") + file +
-                                          QStringLiteral(" (") + error +
-                                          QStringLiteral("), so the template is not saved."));
+        fail(QStringLiteral("I couldn't write ") + file + QStringLiteral(" (") + error +
+             QStringLiteral("), so the template is not saved."));
         return;
     }
     for (int i = 0; i < BoxCount; ++i) {
         const QString boxFile = TemplateFolder::boxFileOf(folder, i);
         if (!boxes_[i]->SaveFile(boxFile)) {
-            reportTemplateFile(saveTitle,
-                               QStringLiteral("I couldn't write ") + boxFile +
-                                   QStringLiteral(", so the template is not saved whole."));
+            fail(QStringLiteral("I couldn't write ") + boxFile +
+                 (newFolder ? QStringLiteral(", so the template is not saved.")
+                            : QStringLiteral(", so the template is not saved whole.")));
             return;
         }
     }

@@ -9,6 +9,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+
+// What the line under the name says while the name is refused.
+QString refusal(TemplateFolder::NameFault fault) {
+    using TemplateFolder::NameFault;
+    switch (fault) {
+    case NameFault::OnlyBlanks:
+        return QStringLiteral("A template name can't be only blanks.");
+    case NameFault::Dots:
+        return QStringLiteral("A template name can't be \".\" or \"..\".");
+    case NameFault::Separator:
+        return QStringLiteral("A template name can't hold \"/\" or \"\\\".");
+    case NameFault::ControlCharacter:
+        return QStringLiteral("A template name can't hold control characters.");
+    case NameFault::None:
+    case NameFault::Empty:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 LayoutSave::LayoutSave(const QString& templateName, const QString& templatesDirectory,
                        QWidget* parent)
     : QDialog(parent) {
@@ -22,11 +45,17 @@ LayoutSave::LayoutSave(const QString& templateName, const QString& templatesDire
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Template name"));
     Combo1->setEditable(true);
-    // Choosing a name fills the text; nothing typed is added to the list.
+    // Choosing a name fills the text; nothing typed is added to the list, and what is typed is
+    // the name: no completion, and without a completer the list matches letter case exactly.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
     Combo1->setMinimumContentsLength(30);
     Label1->setBuddy(Combo1);
-    Command1 = layOutCommandDialog(*this, {Label1, Combo1}, QStringLiteral("OK"),
+    Refused = new QLabel(this);
+    Refused->setObjectName(QStringLiteral("Refused"));
+    // The line keeps its room, so that the dialog does not jump as it comes and goes.
+    Refused->setMinimumHeight(Refused->fontMetrics().height());
+    Command1 = layOutCommandDialog(*this, {Label1, Combo1, Refused}, QStringLiteral("OK"),
                                    QStringLiteral("Cancel"));
 
     FileSystem::ChangeToDriveRoot(templatesDirectory);
@@ -48,7 +77,9 @@ QString LayoutSave::templateName() const {
 
 void LayoutSave::Combo1_Change() {
     // A name that would leave the templates folder, or name no folder at all, cannot be saved.
-    Command1[0]->setEnabled(TemplateFolder::isAcceptableName(Combo1->currentText()));
+    const TemplateFolder::NameFault fault = TemplateFolder::nameFault(Combo1->currentText());
+    Command1[0]->setEnabled(fault == TemplateFolder::NameFault::None);
+    Refused->setText(refusal(fault));
 }
 
 void LayoutSave::Command1_Click(int index) {

@@ -22,6 +22,8 @@ public:
 
     QLabel* Label1 = nullptr;
     QComboBox* Combo1 = nullptr;
+    // Says why the name typed is refused; empty otherwise.
+    QLabel* Refused = nullptr;
     std::array<QPushButton*, 2> Command1{};
 
 private:

@@ -30,48 +30,18 @@ QString indexed(const char* stem, int i) {
     return QString::fromLatin1(stem) + QLatin1Char('_') + QString::number(i);
 }
 
+// Enter presses the focused button; with the focus elsewhere it presses Apply.
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     return button;
 }
 
-// The preferences borrow the main window's dialogs: its next file dialog must not show a
-// title, file, filter or flags the preferences set.
-class BorrowedDialog {
-public:
-    explicit BorrowedDialog(CommonDialog& dialog)
-        : dialog_(dialog), filter_(dialog.Filter), initDir_(dialog.InitDir),
-          defaultExt_(dialog.DefaultExt), title_(dialog.DialogTitle), fileName_(dialog.FileName),
-          fileTitle_(dialog.FileTitle), flags_(dialog.Flags) {}
-    ~BorrowedDialog() {
-        dialog_.Filter = filter_;
-        dialog_.InitDir = initDir_;
-        dialog_.DefaultExt = defaultExt_;
-        dialog_.DialogTitle = title_;
-        dialog_.FileName = fileName_;
-        dialog_.FileTitle = fileTitle_;
-        dialog_.Flags = flags_;
-    }
-    BorrowedDialog(const BorrowedDialog&) = delete;
-    BorrowedDialog& operator=(const BorrowedDialog&) = delete;
-
-private:
-    CommonDialog& dialog_;
-    QString filter_;
-    QString initDir_;
-    QString defaultExt_;
-    QString title_;
-    QString fileName_;
-    QString fileTitle_;
-    int flags_;
-};
-
 } // namespace
 
-Preferences::Preferences(CardDocument& doc, CommonDialog& commonDialog, QWidget* parent)
-    : QDialog(parent), doc_(doc), dialog_(commonDialog) {
+Preferences::Preferences(CardDocument& doc, const CommonDialogFactory& makeDialog, QWidget* parent)
+    : QDialog(parent), doc_(doc), dialog_(makeDialog ? makeDialog(this) : nullptr) {
     setObjectName(QStringLiteral("Preferences"));
     setWindowTitle(QStringLiteral("Preferences"));
     setModal(true);
@@ -209,11 +179,13 @@ void Preferences::buildSample(int row) {
 }
 
 void Preferences::browseFolder(QString& setting, int row, const QString& title) {
-    const BorrowedDialog borrowed(dialog_);
-    dialog_.DialogTitle = title;
-    dialog_.InitDir = setting;
-    if (dialog_.ShowFolder() && !dialog_.FolderName.isEmpty()) {
-        setting = dialog_.FolderName;
+    if (!dialog_) {
+        return;
+    }
+    dialog_->DialogTitle = title;
+    dialog_->InitDir = setting;
+    if (dialog_->ShowFolder() && !dialog_->FolderName.isEmpty()) {
+        setting = dialog_->FolderName;
     }
     setting = FileSystem::storedPathCase(setting);
     Label2[row]->setText(setting);
@@ -235,53 +207,54 @@ void Preferences::CMDimages_Click() {
 }
 
 void Preferences::CMDbitmap_Click() {
-    const BorrowedDialog borrowed(dialog_);
-    dialog_.Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
-    dialog_.DialogTitle.clear();
-    dialog_.DefaultExt.clear();
-    dialog_.FileName.clear();
-    dialog_.InitDir = doc_.BitmapPath.isEmpty() ? QString() : QFileInfo(doc_.BitmapPath).path();
-    if (!dialog_.ShowOpen()) {
+    if (!dialog_) {
         return;
     }
-    doc_.BitmapPath = FileSystem::storedPathCase(dialog_.FileName);
+    dialog_->Filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+    // A folder picker shown before left its title here.
+    dialog_->DialogTitle.clear();
+    dialog_->DefaultExt.clear();
+    dialog_->FileName.clear();
+    dialog_->InitDir = doc_.BitmapPath.isEmpty() ? QString() : QFileInfo(doc_.BitmapPath).path();
+    if (!dialog_->ShowOpen()) {
+        return;
+    }
+    doc_.BitmapPath = FileSystem::storedPathCase(dialog_->FileName);
     Label2[2]->setText(doc_.BitmapPath);
 }
 
 void Preferences::Command2_Click(int Index) {
-    if (Index < 0 || Index >= StyleRows) {
+    if (Index < 0 || Index >= StyleRows || !dialog_) {
         return;
     }
     const int style = Index + 1;
-    const BorrowedDialog borrowed(dialog_);
-    dialog_.Flags = CommonDialog::FontScreenAndPrinter | CommonDialog::FontEffects;
-    dialog_.FontName = doc_.StyleFontName[style];
-    if (!dialog_.ShowFont()) {
+    dialog_->Flags = CommonDialog::FontScreenAndPrinter | CommonDialog::FontEffects;
+    dialog_->FontName = doc_.StyleFontName[style];
+    if (!dialog_->ShowFont()) {
         return;
     }
     doc_.StylesChanged = 1;
-    StyleChoice::takeFont(doc_, style, dialog_.FontName, dialog_.FontSize, dialog_.FontBold,
-                          dialog_.FontItalic, dialog_.FontUnderline);
+    StyleChoice::takeFont(doc_, style, dialog_->FontName, dialog_->FontSize, dialog_->FontBold,
+                          dialog_->FontItalic, dialog_->FontUnderline);
     buildSample(Index);
 }
 
 void Preferences::Command3_Click(int Index) {
-    if (Index < 0 || Index >= StyleRows) {
+    if (Index < 0 || Index >= StyleRows || !dialog_) {
         return;
     }
     const int style = Index + 1;
-    const BorrowedDialog borrowed(dialog_);
-    dialog_.Flags = CommonDialog::ColorStartFromValue;
-    dialog_.Color = doc_.StyleFontColour[style];
-    if (!dialog_.ShowColor()) {
+    dialog_->Flags = CommonDialog::ColorStartFromValue;
+    dialog_->Color = doc_.StyleFontColour[style];
+    if (!dialog_->ShowColor()) {
         return;
     }
     doc_.StylesChanged = 1;
-    doc_.StyleFontColour[style] = dialog_.Color;
+    doc_.StyleFontColour[style] = dialog_->Color;
     RichTextBox& sample = *RichTextBox1[Index];
     sample.setSelStart(0);
     sample.setSelLength(sample.TextLength());
-    sample.setSelColor(static_cast<std::uint32_t>(dialog_.Color) & 0xFFFFFFu);
+    sample.setSelColor(static_cast<std::uint32_t>(dialog_->Color) & 0xFFFFFFu);
     sample.setSelStart(0);
 }
 

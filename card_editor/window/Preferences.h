@@ -1,11 +1,13 @@
 #pragma once
 
+#include "common/dialogs/CommonDialog.h"
+
 #include <QDialog>
 
 #include <array>
+#include <memory>
 
 struct CardDocument;
-class CommonDialog;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -14,12 +16,14 @@ class RichTextBox;
 
 // The dialog "Preferences": the four file locations, the six text styles and the mode of the
 // lowest row. Browse, Font and Colour change the document at once; only Apply writes
-// "Quillet.ini" and takes the lowest-row choice.
+// "Quillet.ini" and takes the lowest-row choice. The dialog asks through common dialogs of its
+// own, made with it, so the main window's keep their state.
 class Preferences : public QDialog {
     Q_OBJECT
 
 public:
-    Preferences(CardDocument& doc, CommonDialog& commonDialog, QWidget* parent = nullptr);
+    Preferences(CardDocument& doc, const CommonDialogFactory& makeDialog,
+                QWidget* parent = nullptr);
 
     static constexpr int LocationCount = 4;
     static constexpr int StyleRows = 6;
@@ -57,5 +61,5 @@ private:
     void buildSample(int row);
 
     CardDocument& doc_;
-    CommonDialog& dialog_;
+    std::unique_ptr<CommonDialog> dialog_;
 };

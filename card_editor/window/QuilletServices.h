@@ -1,9 +1,10 @@
 #pragma once
 
+#include "common/dialogs/CommonDialog.h"
+
 #include <functional>
 #include <memory>
 
-class CommonDialog;
 class MessageBox;
 class Printer;
 class Shell;
@@ -17,4 +18,6 @@ struct QuilletServices {
     std::function<std::unique_ptr<Printer>()> makePrinter;
     // Number of printers the system offers.
     std::function<int()> printerCount;
+    // Common dialogs for a window that keeps its own: the preferences, made afresh each time.
+    CommonDialogFactory makeCommonDialog;
 };

@@ -2,6 +2,11 @@
 
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QWidget;
+
 // The file, font, colour and folder dialogs both programs ask through. Callers set the
 // properties, call one Show function and read the properties back. A Show function returns
 // false when the user cancelled; the properties then keep what they held before the call.
@@ -32,7 +37,8 @@ public:
     int Flags = 0;
 
     QString FontName;
-    double FontSize = 0.0;
+    // The font dialog's first size is 8 points, plain.
+    double FontSize = 8.0;
     bool FontBold = false;
     bool FontItalic = false;
     bool FontUnderline = false;
@@ -49,3 +55,7 @@ protected:
     // What a confirmed file dialog leaves behind, shared by every implementation.
     void acceptFile(const QString& path);
 };
+
+// Makes a dialog object of its own, with every property fresh, for a window that keeps its own
+// dialog state; its dialogs are modal to parent.
+using CommonDialogFactory = std::function<std::unique_ptr<CommonDialog>(QWidget* parent)>;

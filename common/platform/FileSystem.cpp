@@ -9,6 +9,7 @@
 #ifdef TAVRIN_FUZZ_MEMORY_FILES
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #endif
 
 #ifdef Q_OS_UNIX
@@ -44,6 +45,12 @@ bool inMemory(const QString& path) {
 
 QString parentOf(const QString& path) {
     return path.left(path.lastIndexOf(u'/'));
+}
+
+bool folderIsEmptyInMemory(const QString& path) {
+    const auto inside = [&path](const QString& other) { return parentOf(other) == path; };
+    return std::none_of(memory().files.keyBegin(), memory().files.keyEnd(), inside) &&
+           std::none_of(memory().folders.cbegin(), memory().folders.cend(), inside);
 }
 #define TAVRIN_IN_MEMORY(path, result)                                                             \
     if (inMemory(path)) {                                                                          \
@@ -101,6 +108,11 @@ bool makeFolder(const QString& path) {
     }
     QDir().mkdir(path);
     return folderExists(path);
+}
+
+bool removeEmptyFolder(const QString& path) {
+    TAVRIN_IN_MEMORY(path, folderIsEmptyInMemory(path) && memory().folders.remove(path))
+    return !path.isEmpty() && QDir().rmdir(path);
 }
 
 bool deleteFile(const QString& path) {

@@ -20,6 +20,9 @@ bool isReadOnly(const QString& path);
 // Creates one folder; true when the folder is there afterwards.
 bool makeFolder(const QString& path);
 
+// Removes a folder only when it is empty; true when it is gone.
+bool removeEmptyFolder(const QString& path);
+
 // Deletes a file; a folder or a read-only file is left alone (false).
 bool deleteFile(const QString& path);
 

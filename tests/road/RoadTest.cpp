@@ -141,7 +141,8 @@ TEST_F(Road, AGameProgrammedInTavrinPrintsAsACardInQuillet) {
     const QString pdf = FileSystem::joinPath(quilletFolder.path(), "card.pdf");
     FrmTemplate quillet(QuilletServices{quilletMessages, quilletDialogs, shell,
                                         [pdf] { return std::make_unique<PdfPrinter>(pdf); },
-                                        [] { return 1; }},
+                                        [] { return 1; },
+                                        [&](QWidget*) { return quilletDialogs.sibling(); }},
                         quilletFolder.path());
     quillet.show();
     quilletDialogs.queueOpen(gamePath);

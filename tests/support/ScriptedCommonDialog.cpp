@@ -23,44 +23,51 @@ const char* kindName(ScriptedCommonDialog::Kind kind) {
 
 } // namespace
 
+std::unique_ptr<ScriptedCommonDialog> ScriptedCommonDialog::sibling() const {
+    auto other = std::make_unique<ScriptedCommonDialog>();
+    other->script_ = script_;
+    return other;
+}
+
 void ScriptedCommonDialog::queue(Kind kind, const QString& path) {
     Answer answer;
     answer.kind = kind;
     answer.path = path;
-    answers_.push_back(answer);
+    script_->answers.push_back(answer);
 }
 
 void ScriptedCommonDialog::queueFont(const FontChoice& font) {
     Answer answer;
     answer.kind = Kind::Font;
     answer.font = font;
-    answers_.push_back(answer);
+    script_->answers.push_back(answer);
 }
 
 void ScriptedCommonDialog::queueColor(int colorRef) {
     Answer answer;
     answer.kind = Kind::Color;
     answer.color = colorRef;
-    answers_.push_back(answer);
+    script_->answers.push_back(answer);
 }
 
 void ScriptedCommonDialog::queueCancel(Kind kind) {
     Answer answer;
     answer.kind = kind;
     answer.cancel = true;
-    answers_.push_back(answer);
+    script_->answers.push_back(answer);
 }
 
 const ScriptedCommonDialog::Answer* ScriptedCommonDialog::next(Kind kind) {
-    shown_.push_back(
-        {kind, DialogTitle, Filter, InitDir, FileName, DefaultExt, Flags, FontName, Color});
-    if (answers_.empty()) {
+    script_->shown.push_back({kind, DialogTitle, Filter, InitDir, FileName, DefaultExt, Flags,
+                              FontName, FontSize, Color});
+    std::deque<Answer>& answers = script_->answers;
+    if (answers.empty()) {
         ADD_FAILURE() << "Unexpected " << kindName(kind)
                       << " dialog: " << DialogTitle.toStdString();
         return nullptr;
     }
-    current_ = answers_.front();
-    answers_.pop_front();
+    current_ = answers.front();
+    answers.pop_front();
     if (current_.kind != kind) {
         ADD_FAILURE() << "A " << kindName(kind) << " dialog was shown where a "
                       << kindName(current_.kind) << " dialog was expected";

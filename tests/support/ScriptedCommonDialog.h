@@ -4,11 +4,13 @@
 
 #include <QString>
 #include <deque>
+#include <memory>
 #include <vector>
 
 // Common dialogs for tests: records every dialog shown with what the caller had set, and
 // answers from a queue. A dialog that finds the queue empty, or an answer queued for another
-// kind of dialog, fails the test and counts as a cancel.
+// kind of dialog, fails the test and counts as a cancel. Siblings share one queue and one
+// record but hold properties of their own, as separate dialog objects of one program do.
 class ScriptedCommonDialog : public CommonDialog {
 public:
     enum class Kind { Open, Save, Font, Color, Folder };
@@ -22,6 +24,7 @@ public:
         QString defaultExt;
         int flags;
         QString fontName;
+        double fontSize;
         int color;
     };
 
@@ -48,10 +51,13 @@ public:
     // The user cancels the next dialog, which must be of this kind.
     void queueCancel(Kind kind);
 
-    const std::vector<Shown>& shown() const { return shown_; }
-    const Shown& last() const { return shown_.back(); }
-    std::size_t count() const { return shown_.size(); }
-    std::size_t pendingAnswers() const { return answers_.size(); }
+    // A dialog object of its own, every property fresh, answering from this one's queue.
+    std::unique_ptr<ScriptedCommonDialog> sibling() const;
+
+    const std::vector<Shown>& shown() const { return script_->shown; }
+    const Shown& last() const { return script_->shown.back(); }
+    std::size_t count() const { return script_->shown.size(); }
+    std::size_t pendingAnswers() const { return script_->answers.size(); }
 
 private:
     struct Answer {
@@ -67,7 +73,11 @@ private:
     // Records the call and hands out the next answer, or null for a cancel or a fault.
     const Answer* next(Kind kind);
 
-    std::deque<Answer> answers_;
-    std::vector<Shown> shown_;
+    struct Script {
+        std::deque<Answer> answers;
+        std::vector<Shown> shown;
+    };
+
+    std::shared_ptr<Script> script_ = std::make_shared<Script>();
     Answer current_;
 };

@@ -32,9 +32,12 @@ protected:
     }
 
     QuilletServices services() {
-        return QuilletServices{messageBox, dialog, shell,
+        return QuilletServices{messageBox,
+                               dialog,
+                               shell,
                                [this]() -> std::unique_ptr<Printer> { return makePrinter(); },
-                               [this] { return printers; }};
+                               [this] { return printers; },
+                               [this](QWidget*) { return dialog.sibling(); }};
     }
 
     FrmTemplate& start() {

@@ -135,14 +135,18 @@ TEST_F(TemplateTest, RefusedNamesKeepOkDisabledAndNothingIsWritten) {
     window->document().GameName = "a/b";
     saveWith(0, [](LayoutSave& d) { // Save without a name asks as Save as does
         EXPECT_EQ(d.Combo1->currentText(), "a/b");
-        const std::pair<const char*, bool> names[] = {
-            {"", false},      {"   ", false},  {".", false},    {"..", false},
-            {"../up", false}, {"a\\b", false}, {"x\ty", false}, {"del\x7f", false},
-            {"ok", true},     {"...", true},   {" R&D ", true}, {"Ωmega.qlt", true},
+        // The name, and what the line under it names ("" for none).
+        const std::pair<const char*, const char*> names[] = {
+            {"", ""},           {"   ", "blanks"},  {".", "\"..\""},     {"..", "\"..\""},
+            {"../up", "\"/\""}, {"a\\b", "\"\\\""}, {"x\ty", "control"}, {"del\x7f", "control"},
+            {"ok", ""},         {"...", ""},        {" R&D ", ""},       {"Ωmega.qlt", ""},
         };
-        for (const auto& [name, ok] : names) {
+        for (const auto& [name, refused] : names) {
             d.Combo1->setEditText(name);
+            const bool ok = *name != '\0' && *refused == '\0';
             EXPECT_EQ(d.Command1[0]->isEnabled(), ok) << name;
+            EXPECT_EQ(d.Refused->text().isEmpty(), *refused == '\0') << name;
+            EXPECT_TRUE(d.Refused->text().contains(refused)) << name;
         }
         d.Combo1->setEditText("..");
         d.Command1[0]->click(); // refused
@@ -154,8 +158,34 @@ TEST_F(TemplateTest, RefusedNamesKeepOkDisabledAndNothingIsWritten) {
     EXPECT_FALSE(action("mnuFilePrevious")->isEnabled());
 }
 
+TEST_F(TemplateTest, TheNameSavedIsTheNameTyped) {
+    start();
+    saveAs("race");
+    // Typed, then Enter: no completion from "race", no change of letter case.
+    for (const char* typed : {"rac", "RACE"}) {
+        saveWith(1, [typed](LayoutSave& d) {
+            QTest::keyClicks(d.Combo1->lineEdit(), typed);
+            QTest::keyClick(d.Combo1->lineEdit(), Qt::Key_Return);
+        });
+        EXPECT_EQ(window->document().TemplateName, QString(typed));
+        EXPECT_TRUE(FileSystem::fileExists(templateFile(typed))) << typed;
+    }
+}
+
 TEST_F(TemplateTest, FilesThatCannotBeWrittenOrReadAreReported) {
     start();
+    // A save that fails leaves no new folder behind for the list to offer.
+    const std::pair<QString, QString> failing[] = {{QString(253, u'n'), "none"},
+                                                   {"broken", "pic\nture.png"}};
+    for (const auto& [name, picture] : failing) {
+        window->document().ImagePath = picture;
+        messageBox.queueAnswer(MsgAnswer::Ok);
+        saveAs(name);
+        EXPECT_EQ(messageBox.last().title, "Can't save template");
+        EXPECT_FALSE(FileSystem::pathExists(templates() + "/" + name));
+    }
+    window->document().ImagePath = "none";
+    messageBox.clear();
     ASSERT_TRUE(TextFile::writeLines(templates() + "/busy", {"a file, not a folder"}));
     messageBox.queueAnswer(MsgAnswer::Ok);
     saveAs("busy");
