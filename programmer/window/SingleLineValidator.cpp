@@ -20,8 +20,18 @@ bool isPair(QChar first, QChar second) {
 
 } // namespace
 
+SingleLineValidator::SingleLineValidator(int maxChars, QObject* parent)
+    : QValidator(parent), maxChars_(maxChars) {}
+
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
     input = storable(input, &pos);
+    // What is typed or pasted ends at the caret: its end is what goes beyond the limit.
+    const qsizetype excess = maxChars_ > 0 ? input.size() - maxChars_ : 0;
+    if (excess > 0) {
+        const qsizetype from = std::max<qsizetype>(pos - excess, 0);
+        input.remove(from, excess);
+        pos = static_cast<int>(from);
+    }
     return Acceptable;
 }
 
@@ -51,6 +61,8 @@ QString SingleLineValidator::storable(const QString& text, int* pos) {
     return result;
 }
 
-void SingleLineValidator::install(QLineEdit* edit) {
-    edit->setValidator(new SingleLineValidator(edit));
+void SingleLineValidator::install(QLineEdit* edit, int maxChars) {
+    // The limit is kept here, not by the edit, which counts the two halves of a character beyond
+    // the basic plane.
+    edit->setValidator(new SingleLineValidator(maxChars, edit));
 }

@@ -11,7 +11,7 @@ class SingleLineValidator : public QValidator {
     Q_OBJECT
 
 public:
-    using QValidator::QValidator;
+    explicit SingleLineValidator(int maxChars = 0, QObject* parent = nullptr);
 
     State validate(QString& input, int& pos) const override;
 
@@ -20,6 +20,10 @@ public:
     // one) by one "?"; pos, when given, follows the text it stood after.
     static QString storable(const QString& text, int* pos = nullptr);
 
-    // Gives edit a validator of this kind, owned by the edit.
-    static void install(QLineEdit* edit);
+    // Gives edit a validator of this kind, owned by the edit; maxChars, when above 0, is the
+    // most characters it takes, a character beyond the basic plane counting as one.
+    static void install(QLineEdit* edit, int maxChars = 0);
+
+private:
+    int maxChars_ = 0;
 };

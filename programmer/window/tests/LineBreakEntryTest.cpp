@@ -61,9 +61,16 @@ TEST_F(LineBreakDescription, DescriptionTakesPastedLinesAsOne) {
     clickButtonNumber(3);
     auto* description = find<QLineEdit>(QStringLiteral("Text1"));
     expectPastesAsBlanks(description);
-    // A character beyond the basic plane counts as one of the 16.
-    description->setText(QString(15, u'a') + QString::fromUtf8("\U0001F600"));
-    EXPECT_EQ(description->text(), QString(15, u'a') + u'?');
+    // A character beyond the basic plane counts as one of the 16; what goes beyond is left out.
+    description->clear();
+    QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600").repeated(20));
+    description->paste();
+    EXPECT_EQ(description->text(), QString(16, u'?'));
+    description->setCursorPosition(3);
+    QApplication::clipboard()->setText("ab");
+    description->paste();
+    EXPECT_EQ(description->text(), QString(16, u'?'));
+    EXPECT_EQ(description->cursorPosition(), 3);
 }
 
 } // namespace
