@@ -34,16 +34,12 @@ void expectPastesAsBlanks(QLineEdit* edit) {
         edit->setText(QString::fromUtf8(c.pasted));
         EXPECT_EQ(edit->text().toStdString(), c.entered);
     }
-    edit->clear();
-    for (const QChar letter : QString::fromUtf8("Жук")) {
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, letter, Qt::NoModifier);
-    }
-    EXPECT_EQ(edit->text(), "???");
     // The caret stays after what was pasted.
+    edit->setText("ab");
     edit->setCursorPosition(1);
     QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600"));
     edit->paste();
-    EXPECT_EQ(edit->text(), "????");
+    EXPECT_EQ(edit->text(), "a?b");
     EXPECT_EQ(edit->cursorPosition(), 2);
 }
 
