@@ -48,6 +48,12 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     // The right button belongs to the callers (it drags the card picture), not to a menu.
     setContextMenuPolicy(Qt::NoContextMenu);
     viewport()->setMouseTracking(true);
+    // Like a desktop rich-text control, a box draws its selection only while it has the focus;
+    // the selection itself is kept.
+    QPalette look = palette();
+    look.setBrush(QPalette::Inactive, QPalette::Highlight, QBrush());
+    look.setBrush(QPalette::Inactive, QPalette::HighlightedText, QBrush());
+    setPalette(look);
     connect(this, &QTextEdit::textChanged, this, &RichTextBox::Change);
 }
 
@@ -464,6 +470,14 @@ void RichTextBox::keyReleaseEvent(QKeyEvent* event) {
 void RichTextBox::focusInEvent(QFocusEvent* event) {
     QTextEdit::focusInEvent(event);
     emit GotFocus();
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent* event) {
+    // A menu takes no focus from the box: the selection it acts on stays in sight.
+    if (event->reason() == Qt::PopupFocusReason) {
+        return;
+    }
+    QTextEdit::focusOutEvent(event);
 }
 
 void RichTextBox::emitMouse(QMouseEvent* event, Qt::MouseButtons buttons,

@@ -3,6 +3,7 @@
 #include "programmer/window/DocumentToolIcons.h"
 
 #include <QMenu>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -48,7 +49,10 @@ KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
     saveMenuItems[1] = saveMenu->addAction(QStringLiteral("Save As ..."));
     for (int item = 0; item < 2; ++item) {
         connect(saveMenuItems[static_cast<std::size_t>(item)], &QAction::triggered, this,
-                [this, item] { emit buttonMenuClicked(item + 1); });
+                [this, item] {
+                    emit buttonMenuClicked(item + 1);
+                    giveFocusToDocument();
+                });
     }
 
     int next = 1;
@@ -70,7 +74,10 @@ KeyAssignmentTab::KeyAssignmentTab(QWidget* parent) : QWidget(parent) {
         Toolbar1->addWidget(button);
         buttons_[static_cast<std::size_t>(entry.index)] = button;
         const int index = entry.index;
-        connect(button, &QToolButton::clicked, this, [this, index] { emit buttonClicked(index); });
+        connect(button, &QToolButton::clicked, this, [this, index] {
+            emit buttonClicked(index);
+            giveFocusToDocument();
+        });
         next = entry.index + 1;
     }
 
@@ -87,6 +94,24 @@ void KeyAssignmentTab::setDocumentBox(QWidget* box) {
     // The box takes the place of the stretch below the toolbar.
     delete layout_->takeAt(1);
     layout_->addWidget(box, 1);
+    documentBox_ = box;
+}
+
+void KeyAssignmentTab::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Brought forward from another tab, the keyboard goes to the document rather than to the
+    // first toolbar button, where a blank typed would run "New".
+    const QWidget* focused = window()->focusWidget();
+    if (!event->spontaneous() && (focused == nullptr || !isAncestorOf(focused))) {
+        giveFocusToDocument();
+    }
+}
+
+void KeyAssignmentTab::giveFocusToDocument() {
+    // The buttons are tools for the document: typing goes on where it left off.
+    if (documentBox_ != nullptr) {
+        documentBox_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void KeyAssignmentTab::setFileName(const QString& name) {

@@ -34,7 +34,13 @@ signals:
     void buttonClicked(int index);
     void buttonMenuClicked(int item);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void giveFocusToDocument();
+
     std::array<QToolButton*, ButtonCount + 1> buttons_{};
+    QWidget* documentBox_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
 };

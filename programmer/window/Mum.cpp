@@ -202,6 +202,9 @@ void Mum::buildCentre() {
     scroll->setAccessibleName(QStringLiteral("Window contents"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    // A click on a control that takes no focus of its own would hand it to the scroll area,
+    // and the keys typed next would be lost.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* centre = new QWidget(scroll);
     centre->setObjectName(QStringLiteral("Centre"));
 

@@ -104,8 +104,7 @@ ProgrammingTab::ProgrammingTab(QWidget* parent) : QWidget(parent) {
     Text1 = new QLineEdit(FrameButtonAssignments);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setAccessibleName(QStringLiteral("Description of button's function"));
-    Text1->setMaxLength(16);
-    SingleLineValidator::install(Text1);
+    SingleLineValidator::install(Text1, 16);
     Text1->installEventFilter(this);
     data->addWidget(Text1, 1, 1);
     Command3[0] =

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QImage>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -138,6 +139,40 @@ TEST_F(RichTextBoxEvents, FocusAndChangeAreSignalled) {
     EXPECT_EQ(changes.count(), 3);
     ASSERT_TRUE(box_.LoadFile(QString::fromLatin1(TAVRIN_SOURCE_DIR "/README.md")));
     EXPECT_EQ(changes.count(), 4);
+}
+
+// Whether some pixel of the box has the colour of a selection with the focus.
+bool showsSelection(RichTextBox& box) {
+    const QImage image = box.grab().toImage();
+    const QRgb shade = box.palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        if (image.pixel(i % image.width(), i / image.width()) == shade) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(RichTextBoxWindow, OnlyTheFocusedBoxShowsItsSelection) {
+    QWidget card;
+    RichTextBox boxes[2] = {RichTextBox(&card), RichTextBox(&card)};
+    for (RichTextBox& box : boxes) {
+        box.setText("Gear up");
+        box.setSelLength(4);
+    }
+    card.show();
+    QApplication::setActiveWindow(&card);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&card));
+    for (const int focused : {0, 1, 0}) {
+        boxes[focused].SetFocus();
+        EXPECT_TRUE(showsSelection(boxes[focused]));
+        EXPECT_FALSE(showsSelection(boxes[1 - focused]));
+        EXPECT_EQ(boxes[1 - focused].SelText(), "Gear"); // kept while hidden
+    }
+    // A menu opened over the box leaves the selection it acts on in sight.
+    QFocusEvent menu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(&boxes[0], &menu);
+    EXPECT_TRUE(showsSelection(boxes[0]));
 }
 
 TEST(RichTextBoxWindow, GeometryVisibilityPointerAndStacking) {

@@ -67,6 +67,7 @@ TEST_F(RecordOperations, EachOperationChangesExactlyTheDataCellsOfItsRectangle) 
         CellRectangle selection;
         CellRectangle changed; // data cells expected to change; firstRow -1 for none
         bool modified;
+        bool pasteBefore = false; // "&Paste" enabled beforehand
     };
     const CellRectangle none;
     const std::vector<Case> cases = {
@@ -85,6 +86,8 @@ TEST_F(RecordOperations, EachOperationChangesExactlyTheDataCellsOfItsRectangle) 
         {"delete a whole mode", Op::Delete, {1, 28, 4, 4}, {1, 28, 4, 4}, true},
         {"delete beyond the grid", Op::Delete, {29, 40, 6, 9}, none, false},
         {"delete turned round", Op::Delete, {3, 1, 2, 2}, none, false},
+        {"paste keeps Paste", Op::Paste, {2, 2, 5, 5}, {2, 2, 5, 5}, true, true},
+        {"delete keeps Paste", Op::Delete, {2, 2, 5, 5}, {2, 2, 5, 5}, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,7 +98,7 @@ TEST_F(RecordOperations, EachOperationChangesExactlyTheDataCellsOfItsRectangle) 
         data.ClipRecord.set(1, clip);
         data.TempButton.set(1, clip);
         view.calls.clear();
-        view.pasteEnabled = false;
+        view.pasteEnabled = c.pasteBefore;
         const auto before = Snapshot();
         const CellRectangle& sel = c.selection;
         const bool firstIsData =
@@ -117,7 +120,7 @@ TEST_F(RecordOperations, EachOperationChangesExactlyTheDataCellsOfItsRectangle) 
         }
         const bool fillsClipboard = (c.op == Op::Cut || c.op == Op::Copy) && firstIsData;
         EXPECT_EQ(*data.ClipRecord.at(1), fillsClipboard ? first : clip);
-        EXPECT_EQ(view.pasteEnabled, fillsClipboard);
+        EXPECT_EQ(view.pasteEnabled, fillsClipboard || c.pasteBefore);
         EXPECT_EQ(data.SavedStatus, c.modified ? GameData::Modified : GameData::SavedFile);
         EXPECT_EQ(view.calls.contains("RefreshProgrammingData"), c.modified);
         // Cut and Delete drop the edit record only when they run.
@@ -180,6 +183,9 @@ TEST_F(RecordOperations, SwapExchangesWholeRecordsOrRefusesOrIgnoresTheRequest) 
         box.clear();
         view.calls.clear();
         view.pasteEnabled = true;
+        ButtonRecord clip;
+        clip.Description = "clip";
+        data.ClipRecord.set(1, clip);
         data.SavedStatus = GameData::SavedFile;
         if (c.refusal != nullptr) {
             box.queueAnswer(MsgAnswer::Ok);
@@ -199,6 +205,11 @@ TEST_F(RecordOperations, SwapExchangesWholeRecordsOrRefusesOrIgnoresTheRequest) 
         EXPECT_EQ(data.SavedStatus, changed ? GameData::Modified : GameData::SavedFile);
         EXPECT_EQ(view.calls.contains("RefreshProgrammingData"), changed);
         EXPECT_EQ(view.pasteEnabled, c.pasteAfter);
+        // Only a one-record swap goes through the clipboard, leaving the second record there.
+        const auto& q = c.request;
+        EXPECT_EQ(*data.ClipRecord.at(1), changed && q.SwapStyle == 0
+                                              ? before.at({q.ModeTo, data.RecordOfRow(q.ButtonTo)})
+                                              : clip);
         ASSERT_EQ(box.count(), c.refusal != nullptr ? 1u : 0u);
         if (c.refusal != nullptr) {
             EXPECT_EQ(box.last().title, c.refusal);
@@ -238,6 +249,7 @@ TEST_F(RecordOperations, DigitKeysGoIntoTenButtonsOfTheCurrentModeOnly) {
         int mode;
         int index;
         std::vector<int> records; // records of 1, 2, ..., 9, 0; empty when nothing is written
+        bool longMacros = false;  // every record held 14 key presses before
     };
     const std::vector<Case> cases = {
         {3, 0, {9, 17, 25, 21, 13, 5, 10, 18, 26, 22}},
@@ -246,6 +258,7 @@ TEST_F(RecordOperations, DigitKeysGoIntoTenButtonsOfTheCurrentModeOnly) {
         {2, -1, {}},
         {0, 0, {}},
         {6, 1, {}},
+        {4, 1, {11, 19, 27, 23, 15, 7, 10, 18, 26, 22}, true},
     };
     const QStringList names = {"One", "Two",   "Three", "Four", "Five",
                                "Six", "Seven", "Eight", "Nine", "Zero"};
@@ -253,6 +266,14 @@ TEST_F(RecordOperations, DigitKeysGoIntoTenButtonsOfTheCurrentModeOnly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << " index " << c.index);
         ProgramEverything();
+        for (int r = 1; r <= 28 && c.longMacros; ++r) {
+            ButtonRecord* record = data.Record(c.mode, r);
+            record->NumKeyPresses = 14;
+            for (int j = 1; j <= 14; ++j) {
+                record->setKeyPressLen(j, 1);
+                record->setKeyCodeByte(j, "1C");
+            }
+        }
         data.CurrentMode = c.mode;
         data.TableViewMode = 2;
         data.ProgrammingInProgress = 1;

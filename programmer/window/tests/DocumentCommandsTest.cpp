@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <sys/stat.h>
@@ -585,6 +586,23 @@ TEST(KeyAssignmentDocumentRules, FormatByNameAndPrintedDate) {
 }
 
 TEST_F(DocumentCommands, ToolbarButtonsAnswerTheKeyboard) {
+    // Brought forward, the tab hands the keyboard to the document; Shift+Tab from there reaches
+    // the toolbar, and a button used leaves typing to go on in the document.
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTabBar* tabs = window->SSTab1->tabBar();
+    find<QWidget>("Grid1")->setFocus();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_EQ(QApplication::focusWidget(), &box());
+    QTest::keyClick(&box(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>("Toolbar1_18"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), &box());
+    // A click where no control takes the keyboard leaves it where it was.
+    QTest::mouseClick(window->keyAssignmentTab, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(QApplication::focusWidget(), &box());
+
+    window->TextChanged = 0;
     auto* newFile = find<QWidget>("Toolbar1_1");
     EXPECT_TRUE(newFile->focusPolicy() & Qt::TabFocus);
     QTest::keyClick(newFile, Qt::Key_Space);

@@ -1,4 +1,5 @@
-// Pasted text with line breaks enters the one-line fields of a game file as blanks.
+// Text typed or pasted into the one-line fields of a game file shows as the file will hold it:
+// line breaks as blanks, letters the file's code page lacks as "?".
 #include "programmer/window/tests/MumFixture.h"
 
 #include "programmer/window/FormGameName.h"
@@ -15,8 +16,10 @@ struct PasteCase {
 };
 
 const PasteCase kPastes[] = {
-    {"a\r\nb", "a b", 3},  {"a\nb\rc", "a b c", 5}, {"line\u2029next", "line next", 9},
-    {"\r\n\r\n", "  ", 2}, {"plain", "plain", 5},   {"tail\n", "tail ", 5},
+    {"a\r\nb", "a b", 3},      {"a\nb\rc", "a b c", 5}, {"line\u2029next", "line next", 9},
+    {"\r\n\r\n", "  ", 2},     {"plain", "plain", 5},   {"tail\n", "tail ", 5},
+    {"Ил-2", "?\?-2", 4},      {"Жук", "???", 3},       {"a\U0001F600b", "a?b", 3},
+    {"Café €5", "Café €5", 7},
 };
 
 void expectPastesAsBlanks(QLineEdit* edit) {
@@ -31,6 +34,13 @@ void expectPastesAsBlanks(QLineEdit* edit) {
         edit->setText(QString::fromUtf8(c.pasted));
         EXPECT_EQ(edit->text().toStdString(), c.entered);
     }
+    // The caret stays after what was pasted.
+    edit->setText("ab");
+    edit->setCursorPosition(1);
+    QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600"));
+    edit->paste();
+    EXPECT_EQ(edit->text(), "a?b");
+    EXPECT_EQ(edit->cursorPosition(), 2);
 }
 
 TEST(LineBreakEntry, GameNameTakesPastedLinesAsOne) {
@@ -45,7 +55,18 @@ class LineBreakDescription : public MumFixture {};
 
 TEST_F(LineBreakDescription, DescriptionTakesPastedLinesAsOne) {
     clickButtonNumber(3);
-    expectPastesAsBlanks(find<QLineEdit>(QStringLiteral("Text1")));
+    auto* description = find<QLineEdit>(QStringLiteral("Text1"));
+    expectPastesAsBlanks(description);
+    // A character beyond the basic plane counts as one of the 16; what goes beyond is left out.
+    description->clear();
+    QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600").repeated(20));
+    description->paste();
+    EXPECT_EQ(description->text(), QString(16, u'?'));
+    description->setCursorPosition(3);
+    QApplication::clipboard()->setText("ab");
+    description->paste();
+    EXPECT_EQ(description->text(), QString(16, u'?'));
+    EXPECT_EQ(description->cursorPosition(), 3);
 }
 
 } // namespace
