@@ -30,40 +30,23 @@ protected:
 
 TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
     struct Row {
-        const char* what;
         QByteArray file;
-        const char* text;  // UTF-8, as the box shows it; null: not looked at
-        const char* typed; // added at the end before the save
+        const char *text, *typed; // UTF-8: what the box shows, what is typed at its end
         QByteArray saved;
     };
-    const QByteArray bom = "\xEF\xBB\xBF";
-    QByteArray noise; // no UTF-8, so Windows-1252, without line ends
-    for (int i = 0; i < 4096; ++i) {
-        const char byte = static_cast<char>((i * 7919 + i / 13) % 256);
-        noise.append(byte == '\r' || byte == '\n' ? ' ' : byte);
-    }
     const Row rows[] = {
-        {"Windows-1252", "caf\xe9 \x80\r\nsecond\r\n\r\nlast\r\n",
-         "café €\r\nsecond\r\n\r\nlast\r\n", "", "caf\xe9 \x80\r\nsecond\r\n\r\nlast\r\n"},
-        {"two lines", "Gear G\r\nFlaps F", "Gear G\r\nFlaps F", "", "Gear G\r\nFlaps F"},
-        {"UTF-8", "caf\xC3\xA9\r\n\xD0\x96\r\n", "café\r\nЖ\r\n", "",
-         "caf\xC3\xA9\r\n\xD0\x96\r\n"},
-        {"UTF-8 with its mark", bom + "a\xC3\xA9", "aé", "Ж", bom + "a\xC3\xA9\xD0\x96"},
-        {"UTF-8 gets no mark", "\xC3\xA9", "é", "一", "\xC3\xA9\xE4\xB8\x80"},
-        {"RTF after UTF-8", "{\\rtf1\\ansi a}", "a", "Ж", bom + "a\xD0\x96"},
-        {"letter cut short", "caf\xC3", "cafÃ", "", "caf\xC3"},
-        {"ASCII and LF", "a\nb", "a\r\nb", "é", "a\r\nb\xE9"},
-        {"outside Windows-1252", "a\xE9", "aé", "一", bom + "a\xC3\xA9\xE4\xB8\x80"},
-        {"empty", "", "", "", ""},
-        {"random bytes", noise, nullptr, "", noise},
+        {"\xe9 \x80\r\n\r\nlast\r\n", "é €\r\n\r\nlast\r\n", "", "\xe9 \x80\r\n\r\nlast\r\n"},
+        {"Gear G\r\nFlaps F", "Gear G\r\nFlaps F", "", "Gear G\r\nFlaps F"},
+        {"caf\xC3\xA9\r\n", "café\r\n", "一", "caf\xC3\xA9\r\n\xE4\xB8\x80"},
+        {"{\\rtf1\\ansi Gear}", "Gear", "Ж", "\xEF\xBB\xBFGear\xD0\x96"}, // RTF after UTF-8
+        {"\xEF\xBB\xBFOl\xC3\xA9", "Olé", "Ж", "\xEF\xBB\xBFOl\xC3\xA9\xD0\x96"},
+        {"caf\xC3", "cafÃ", "", "caf\xC3"}, // a UTF-8 letter cut short
+        {"Gear\nup", "Gear\r\nup", "一", "\xEF\xBB\xBFGear\r\nup\xE4\xB8\x80"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        ASSERT_TRUE(writeAll(path("in.txt"), row.file));
-        ASSERT_TRUE(box_.LoadFile(path("in.txt")));
-        if (row.text != nullptr) {
-            EXPECT_EQ(box_.Text(), QString::fromUtf8(row.text));
-        }
+        SCOPED_TRACE(row.text);
+        ASSERT_TRUE(writeAll(path("in.txt"), row.file) && box_.LoadFile(path("in.txt")));
+        EXPECT_EQ(box_.Text(), QString::fromUtf8(row.text));
         box_.setSelStart(box_.TextLength());
         box_.setSelText(QString::fromUtf8(row.typed));
         ASSERT_TRUE(box_.SaveFile(path("out.txt"), 1));
