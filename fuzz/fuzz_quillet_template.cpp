@@ -1,6 +1,5 @@
 // Template ".qlt" files: any bytes must read without a crash or a hang, every rectangle read
-// must have no negative size, and a picture path read must hold no line break. The same bytes
-// as a template name: a name accepted is one folder right under the templates folder.
+// must have no negative size, and a picture path read must hold no line break.
 #include "card_editor/card/TemplateFile.h"
 #include "card_editor/card/TemplateFolder.h"
 
@@ -36,15 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
+    // The same bytes as a name: a name accepted is one folder right under the templates folder.
     const QString name = QString::fromUtf8(bytes);
-    if (TemplateFolder::isAcceptableName(name)) {
-        const QString base = QStringLiteral("/memory/Templates");
-        const QString folder = TemplateFolder::folderOf(base, name);
-        if (TemplateFolder::folderOfFile(folder) != base ||
-            TemplateFolder::nameOfFolder(folder) != name ||
-            TemplateFolder::folderOfFile(TemplateFolder::fileOf(base, name)) != folder) {
-            std::abort();
-        }
+    const QString folder = TemplateFolder::folderOf(QStringLiteral("/memory/Templates"), name);
+    if (TemplateFolder::isAcceptableName(name) &&
+        (TemplateFolder::folderOfFile(folder) != u"/memory/Templates" ||
+         TemplateFolder::nameOfFolder(folder) != name)) {
+        std::abort();
     }
     return 0;
 }

@@ -74,13 +74,10 @@ TEST_F(PreferencesTest, ApplyStoresTheLowestRowAndRefillsTheCard) {
     start();
     openGame();
     EXPECT_EQ(window->RTFbtn(28).Text(), "Fire"); // Weapons in the lowest row
-    // Each Browse changes its own location, and Apply writes all four.
     const char* keys[] = {"GamDefaultDirectory", "TemplatesDirectory", "BitmapPath",
                           "ImagesDirectory"};
-    QStringList chosen;
     for (const char* key : keys) {
-        chosen << FileSystem::storedPathCase(programFile(key));
-        key == keys[2] ? dialog.queueOpen(chosen.last()) : dialog.queueFolder(chosen.last());
+        key == keys[2] ? dialog.queueOpen(programFile(key)) : dialog.queueFolder(programFile(key));
     }
     withPreferences([](Preferences& p) {
         for (QPushButton* browse : {p.CMDgamefiles, p.CMDtemplates, p.CMDbitmap, p.CMDimages}) {
@@ -89,8 +86,8 @@ TEST_F(PreferencesTest, ApplyStoresTheLowestRowAndRefillsTheCard) {
         p.Option1[0]->setChecked(true);
         p.Command4[0]->click();
     });
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(ini("FileLocations", keys[i]), chosen[i]);
+    for (const char* key : keys) {
+        EXPECT_EQ(ini("FileLocations", key), programFile(key)); // each from its own Browse
     }
     EXPECT_EQ(window->document().BottomRow, 0);
     EXPECT_EQ(ini("Miscellaneous", "BottomRow"), "0");
@@ -190,60 +187,25 @@ TEST_F(PreferencesTest, TheOpenDialogDoesNotInheritWhatThePreferencesAskedFor) {
     EXPECT_TRUE(open.fileName.endsWith("Flight.gam")); // the game file chosen before
 }
 
-TEST_F(PreferencesTest, EnterPressesTheFocusedButtonAndApplyElsewhere) {
-    using Kind = ScriptedCommonDialog::Kind;
-    struct Row {
-        std::optional<Kind> shows; // cancelled
-        bool applies, closes;
-    };
-    // Focus on Apply, Help, Cancel, Browse, Font, Colour, then on an option button.
-    const Row rows[] = {{{}, true, true},
-                        {{}, false, false},
-                        {{}, false, true},
-                        {Kind::Open, false, false},
-                        {Kind::Font, false, false},
-                        {Kind::Color, false, false},
-                        {{}, true, true}};
+TEST_F(PreferencesTest, EnterPressesTheFocusedButtonAndEachOpeningHasDialogsOfItsOwn) {
     start();
-    for (int row = 0; row < 7; ++row) {
-        SCOPED_TRACE(row);
-        QFile::remove(window->document().iniPath());
-        if (rows[row].shows) {
-            dialog.queueCancel(*rows[row].shows);
-        }
-        withPreferences([&](Preferences& p) {
-            QWidget* const focused[] = {p.Command4[0], p.Command4[1], p.Command4[2], p.CMDbitmap,
-                                        p.Command2[3], p.Command3[5], p.Option1[2]};
-            QApplication::setActiveWindow(&p);
-            focused[row]->setFocus();
-            QTest::keyClick(focused[row], Qt::Key_Return);
-            EXPECT_EQ(p.isVisible(), !rows[row].closes);
-        });
-        EXPECT_EQ(FileSystem::fileExists(window->document().iniPath()), rows[row].applies);
-    }
-}
-
-TEST_F(PreferencesTest, PreferencesAskThroughDialogsOfTheirOwnMadeAfreshEachTime) {
-    start();
-    window->document().StyleFontColour[1] = 0x123456;
-    dialog.queueFont({"Liberation Serif", 14, true, false, false}); // the Format menu's
+    dialog.queueFont({"Liberation Serif", 14}); // the Format menu's
     window->findChild<QAction*>("mnuFormatFC_0")->trigger();
+    // Enter on Font shows a fresh font dialog; then Cancel closes, an option button applies.
     for (int opening = 0; opening < 2; ++opening) {
-        dialog.queueFont({"Liberation Sans", 20, false, true, false});
-        dialog.queueFont({"Liberation Sans", 20, false, true, false});
-        dialog.queueCancel(ScriptedCommonDialog::Kind::Color);
-        withPreferences([](Preferences& p) {
-            p.Command2[0]->click();
-            p.Command2[1]->click();
-            p.Command3[0]->click();
-            p.Command4[2]->click();
+        dialog.queueFont({"Liberation Sans", 20});
+        withPreferences([opening](Preferences& p) {
+            QWidget* const focused[] = {p.Command2[0], p.Command4[2], p.Option1[2]};
+            QApplication::setActiveWindow(&p);
+            for (QWidget* button : {focused[0], focused[1 + opening]}) {
+                button->setFocus();
+                QTest::keyClick(button, Qt::Key_Return);
+            }
+            EXPECT_FALSE(p.isVisible());
         });
-        const std::size_t at = dialog.count() - 3;
-        EXPECT_DOUBLE_EQ(dialog.shown()[at].fontSize, 8.0);      // fresh, not the Format menu's 14
-        EXPECT_DOUBLE_EQ(dialog.shown()[at + 1].fontSize, 20.0); // its own last choice
-        EXPECT_EQ(dialog.shown()[at + 2].color, 0x123456);       // the style's colour
+        EXPECT_DOUBLE_EQ(dialog.last().fontSize, 8.0); // neither the Format menu's nor its last
+        EXPECT_EQ(FileSystem::fileExists(window->document().iniPath()), opening == 1);
     }
-    // The Format menu's dialog starts where it was left.
     dialog.queueCancel(ScriptedCommonDialog::Kind::Font);
     window->findChild<QAction*>("mnuFormatFC_0")->trigger();
     EXPECT_DOUBLE_EQ(dialog.last().fontSize, 14.0);
