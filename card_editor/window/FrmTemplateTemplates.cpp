@@ -7,6 +7,7 @@
 #include "common/richtext/RichTextBox.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 
 void FrmTemplate::SaveTemplate() {
@@ -36,30 +37,37 @@ void FrmTemplate::SaveTemplate() {
                                           QStringLiteral(" for the template, so it is not saved."));
         return;
     }
-    // A failed save into a folder made for it leaves nothing behind for the list to offer.
-    const auto fail = [&](const QString& text) {
-        if (newFolder) {
-            TemplateFolder::removeUnfinished(folder, doc_.TemplateName);
-        }
-        reportTemplateFile(saveTitle, text);
-    };
     doc_.CurrentFile = file;
+    // A file that cannot be written is passed over, so that the others still take the edits.
+    QStringList unwritten;
     QString error;
     if (!FileSystem::replaceFile(file, *bytes, &error)) {
-        fail(QStringLiteral("I couldn't write ") + file + QStringLiteral(" (") + error +
-             QStringLiteral("), so the template is not saved."));
-        return;
+        unwritten << QFileInfo(file).fileName() + QStringLiteral(" (") + error +
+                         QStringLiteral(")");
     }
     for (int i = 0; i < BoxCount; ++i) {
         const QString boxFile = TemplateFolder::boxFileOf(folder, i);
         if (!boxes_[i]->SaveFile(boxFile)) {
-            fail(QStringLiteral("I couldn't write ") + boxFile +
-                 (newFolder ? QStringLiteral(", so the template is not saved.")
-                            : QStringLiteral(", so the template is not saved whole.")));
-            return;
+            unwritten << QFileInfo(boxFile).fileName();
         }
     }
-    AddToRecentFiles();
+    if (unwritten.isEmpty()) {
+        AddToRecentFiles();
+        return;
+    }
+    // A failed save into a folder made for it leaves nothing behind for the list to offer.
+    if (newFolder) {
+        TemplateFolder::removeUnfinished(folder, doc_.TemplateName);
+    }
+    const QString last = unwritten.takeLast();
+    const QString names =
+        unwritten.isEmpty() ? last
+                            : unwritten.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    reportTemplateFile(
+        saveTitle, QStringLiteral("I couldn't write ") + names + QStringLiteral(" in ") + folder +
+                       (newFolder ? QStringLiteral(", so the template is not saved.")
+                                  : QStringLiteral(", so the template is not saved whole. "
+                                                   "Everything else in it is saved.")));
 }
 
 void FrmTemplate::OpenTemplate() {
