@@ -18,9 +18,9 @@ public:
     // name without the folder; DefaultExt is added to a name typed without an extension.
     virtual bool ShowOpen() = 0;
     virtual bool ShowSave() = 0;
-    // Font dialog preset with FontName (and the other font values where set).
+    // Font dialog preset with FontName (and the other font values where set), titled "Font".
     virtual bool ShowFont() = 0;
-    // Colour dialog; starts from Color when Flags has ColorStartFromValue.
+    // Colour dialog titled "Colour"; starts from Color when Flags has ColorStartFromValue.
     virtual bool ShowColor() = 0;
     // Folder picker titled DialogTitle, starting in InitDir when that is set. On confirmation
     // FolderName holds the chosen folder.
@@ -30,6 +30,7 @@ public:
     QString Filter;
     QString InitDir;
     QString DefaultExt;
+    // Title of the file and folder dialogs; empty gives the file dialog its usual title.
     QString DialogTitle;
     QString FileName;
     QString FileTitle;

@@ -82,7 +82,9 @@ bool QtCommonDialog::ShowFont() {
     initial.setItalic(FontItalic);
     initial.setUnderline(FontUnderline);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_, DialogTitle);
+    // DialogTitle belongs to the file and folder dialogs; a title left there by one of them
+    // would name the wrong dialog here.
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_, QStringLiteral("Font"));
     if (!ok) {
         return false;
     }
@@ -96,7 +98,7 @@ bool QtCommonDialog::ShowFont() {
 
 bool QtCommonDialog::ShowColor() {
     const QColor initial = (Flags & ColorStartFromValue) != 0 ? colorFromRef(Color) : Qt::black;
-    const QColor chosen = QColorDialog::getColor(initial, parent_, DialogTitle);
+    const QColor chosen = QColorDialog::getColor(initial, parent_, QStringLiteral("Colour"));
     if (!chosen.isValid()) {
         return false;
     }

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -189,6 +190,27 @@ TEST_F(QtCommonDialogTest, FolderPickerReturnsTheChosenFolder) {
     dialog.InitDir = dir.path();
     ASSERT_TRUE(dialog.ShowFolder());
     EXPECT_EQ(QDir::fromNativeSeparators(dialog.FolderName), file("games"));
+}
+
+// Shows a dialog of type D through show, cancels it and gives the title it was shown with.
+template <typename D> std::string titleShownBy(const std::function<bool()>& show) {
+    std::string title;
+    ModalAnswer<D> answer([&](D* shown) {
+        title = shown->windowTitle().toStdString();
+        shown->reject();
+    });
+    EXPECT_FALSE(show());
+    EXPECT_TRUE(answer.answered());
+    return title;
+}
+
+TEST_F(QtCommonDialogTest, FontAndColourKeepTheirOwnTitlesAfterAFolderPicker) {
+    const std::string folderTitle = "Select the directory to save templates in";
+    dialog.DialogTitle = QString::fromStdString(folderTitle);
+    dialog.InitDir = dir.path();
+    EXPECT_EQ(titleShownBy<QFileDialog>([&] { return dialog.ShowFolder(); }), folderTitle);
+    EXPECT_EQ(titleShownBy<QFontDialog>([&] { return dialog.ShowFont(); }), "Font");
+    EXPECT_EQ(titleShownBy<QColorDialog>([&] { return dialog.ShowColor(); }), "Colour");
 }
 
 } // namespace
