@@ -2,8 +2,10 @@
 
 #include "programmer/window/DocumentToolIcons.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -100,9 +102,12 @@ void KeyAssignmentTab::setDocumentBox(QWidget* box) {
 void KeyAssignmentTab::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Brought forward from another tab, the keyboard goes to the document rather than to the
-    // first toolbar button, where a blank typed would run "New".
+    // first toolbar button, where a blank typed would run "New". Keys on the tab bar only walk
+    // the tabs: the keyboard stays there, unless the mouse chose this tab.
     const QWidget* focused = window()->focusWidget();
-    if (!event->spontaneous() && (focused == nullptr || !isAncestorOf(focused))) {
+    const bool walkingTabs = qobject_cast<const QTabBar*>(focused) != nullptr &&
+                             QGuiApplication::mouseButtons() == Qt::NoButton;
+    if (!event->spontaneous() && !walkingTabs && (focused == nullptr || !isAncestorOf(focused))) {
         giveFocusToDocument();
     }
 }

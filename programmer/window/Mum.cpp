@@ -24,6 +24,7 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -102,6 +103,7 @@ void Mum::connectControls() {
     connect(mnuHelpTopics, &QAction::triggered, this, &Mum::mnuHelpTopics_Click);
     connect(mnuAoutTavrin, &QAction::triggered, this, &Mum::mnuAoutTavrin_Click);
 
+    connect(SSTab1, &QTabWidget::currentChanged, this, &Mum::keepFocusInSight);
     connect(picture, &ControllerPicture::buttonClicked, this, &Mum::LblBTN_Click);
     connect(picture, &ControllerPicture::infoLabelClicked, this, &Mum::InfoLabel_Click);
     connect(picture, &ControllerPicture::modeClicked, this, &Mum::LblMODE_Click);
@@ -236,6 +238,18 @@ void Mum::buildCentre() {
     layout->addWidget(SSTab1, 1);
     scroll->setWidget(centre);
     setCentralWidget(scroll);
+}
+
+void Mum::keepFocusInSight() {
+    // A page with nothing enabled leaves the keyboard on the page itself, or nowhere, where no
+    // key does anything and nothing shows it; the tab bar takes it and shows it.
+    const QWidget* focused = focusWidget();
+    if (focused == nullptr || focused->focusPolicy() == Qt::NoFocus || !focused->isVisible() ||
+        !focused->isEnabled()) {
+        // The style draws a focus frame only once the keyboard has moved the focus.
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        SSTab1->tabBar()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 QSize Mum::sizeHint() const {

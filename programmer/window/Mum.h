@@ -180,6 +180,7 @@ private:
     void buildStatusBar();
     void buildCentre();
     void fitToScreen();
+    void keepFocusInSight();
     void connectControls();
     void connectRecordCommands();
 

@@ -8,6 +8,7 @@
 #include "programmer/window/ProgrammingTab.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 
 ClickLabel* Mum::buttonLabel(int index) const {
@@ -152,6 +153,7 @@ void Mum::LblBTN_Click(int Index) {
         CurrentButton = NoButton;
         ResetButtonProgrammingTab();
         programmingTab->Label2[8]->setText(QStringLiteral("-"));
+        keepFocusInSight(); // the description box that had it is disabled now
         return;
     }
     for (int i = 0; i < ControllerPicture::ButtonCount; ++i) {
@@ -165,4 +167,6 @@ void Mum::LblBTN_Click(int Index) {
     SSTab1->setCurrentIndex(1);
     EnableButtonProgrammingTab();
     ButtonDataOnProgrammingTab();
+    // The user names what the button does first; the page itself would take no keys.
+    programmingTab->Text1->setFocus(Qt::OtherFocusReason);
 }

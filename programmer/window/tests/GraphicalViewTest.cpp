@@ -2,8 +2,11 @@
 
 #include "programmer/window/ControllerPicture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QProgressBar>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace {
 
@@ -138,6 +141,35 @@ TEST_F(GraphicalView, KeysReachTheModeSquaresButtonsAndModeLabels) {
     const QColor before = weapons->backColor();
     QTest::keyClick(weapons, Qt::Key_Space);
     EXPECT_NE(weapons->backColor(), before);
+}
+
+// Keys typed go to a control that shows it has them, never to a page that ignores them.
+TEST_F(GraphicalView, TheKeyboardStaysOnAControlTheUserCanSee) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTabBar* tabs = window->SSTab1->tabBar();
+    const auto clickTab = [tabs](int index) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    };
+    // With no button chosen, nothing on the programming tab can take the keys.
+    find<QWidget>("Grid1")->setFocus();
+    clickTab(1);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
+    EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)); // the style draws it
+    // Arrows on the tab bar walk the tabs, the document's too, and stay on the bar.
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(window->SSTab1->currentIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
+    QTest::keyClick(tabs, Qt::Key_Left);
+    EXPECT_EQ(window->SSTab1->currentIndex(), 1);
+    // A click on the document's tab still gives the document the keys.
+    clickTab(2);
+    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>("TemplateText"));
+    // A chosen button is named first; deselected, its box is disabled and the bar takes over.
+    clickButtonNumber(5);
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("Text1"));
+    clickButtonNumber(5);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
 }
 
 } // namespace
