@@ -1,6 +1,7 @@
 #include "programmer/window/SingleLineValidator.h"
 
 #include "common/platform/Cp1252.h"
+#include "programmer/window/StorableInput.h"
 
 #include <QLineEdit>
 
@@ -63,6 +64,8 @@ QString SingleLineValidator::storable(const QString& text, int* pos) {
 
 void SingleLineValidator::install(QLineEdit* edit, int maxChars) {
     // The limit is kept here, not by the edit, which counts the two halves of a character beyond
-    // the basic plane.
+    // the basic plane. Typed, pasted and dropped text arrives converted and fitting; the validator
+    // converts what the program sets, and would clear the undo history doing so for the user.
     edit->setValidator(new SingleLineValidator(maxChars, edit));
+    new StorableInput(edit, maxChars);
 }

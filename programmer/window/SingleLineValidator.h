@@ -20,8 +20,9 @@ public:
     // one) by one "?"; pos, when given, follows the text it stood after.
     static QString storable(const QString& text, int* pos = nullptr);
 
-    // Gives edit a validator of this kind, owned by the edit; maxChars, when above 0, is the
-    // most characters it takes, a character beyond the basic plane counting as one.
+    // Gives edit a validator of this kind and converts its input as it arrives, both owned by
+    // the edit; maxChars, when above 0, is the most characters it takes, a character beyond the
+    // basic plane counting as one.
     static void install(QLineEdit* edit, int maxChars = 0);
 
 private:

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalSpy>
 
 namespace {
 
@@ -56,6 +57,50 @@ TEST_F(LineBreakDescription, DescriptionTakesPastedLinesAsOne) {
     description->paste();
     EXPECT_EQ(description->text(), "a" + QString(14, u'?') + "b");
     EXPECT_EQ(description->cursorPosition(), 15);
+}
+
+// What the box converts or cuts comes in as one ordinary edit that undo takes back, and a
+// letter that finds the box full changes nothing but still counts as typing.
+TEST_F(LineBreakDescription, UndoOutlastsConvertedEntryAndAFullBoxIgnoresALetter) {
+    clickButtonNumber(3);
+    auto* description = find<QLineEdit>("Text1");
+    const auto undo = [description] {
+        QTest::keyClick(description, Qt::Key_Z, Qt::ControlModifier);
+    };
+    const auto paste = [description](const char* text) {
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        QTest::keyClick(description, Qt::Key_V, Qt::ControlModifier);
+    };
+    QTest::keyClicks(description, "xy");
+    QTest::sendKeyEvent(QTest::Click, description, Qt::Key(u'Ж'), QString(u'Ж'), Qt::NoModifier);
+    EXPECT_EQ(description->text(), "xy?");
+    undo();
+    EXPECT_EQ(description->text(), "");
+
+    // A paste is an undo step of its own, on either side, as an unconverted one is.
+    QTest::keyClicks(description, "xy");
+    paste("Ж\r\n\U0001F600");
+    EXPECT_EQ(description->text(), "xy? ?");
+    QTest::keyClicks(description, "z");
+    undo();
+    EXPECT_EQ(description->text(), "xy? ?");
+    undo();
+    EXPECT_EQ(description->text(), "xy");
+
+    paste("ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(description->text(), "xyABCDEFGHIJKLMN");
+    window->data().ProgrammingInProgress = 0;
+    window->data().TempButton(1).Description.clear();
+    QSignalSpy edited(description, &QLineEdit::textEdited);
+    QSignalSpy changed(description, &QLineEdit::textChanged);
+    QTest::keyClick(description, Qt::Key_Q);
+    EXPECT_EQ(description->text(), "xyABCDEFGHIJKLMN");
+    EXPECT_TRUE(description->isModified());
+    EXPECT_EQ(edited.count() + changed.count(), 0);
+    EXPECT_EQ(window->data().ProgrammingInProgress, 1);
+    EXPECT_EQ(window->data().TempButton(1).Description, "xyABCDEFGHIJKLMN");
+    undo();
+    EXPECT_EQ(description->text(), "xy");
 }
 
 } // namespace
