@@ -3,8 +3,24 @@
 #include "card_editor/card/BoxGeometry.h"
 #include "common/richtext/WindowsKeys.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+namespace {
+
+// The event as a mouse button or move event, else null.
+const QMouseEvent* pointerOf(const QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+        return nullptr;
+    }
+    return static_cast<const QMouseEvent*>(event);
+}
+
+} // namespace
 
 void CardBox::showFirstLine() {
     QScrollBar* bar = verticalScrollBar();
@@ -20,30 +36,46 @@ void CardBox::showEvent(QShowEvent* event) {
     }
 }
 
-bool CardBox::emitPointer(QEvent* event, QPoint from) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
-        type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
-        return false;
+void CardBox::sizeByDrag() {
+    if (sizing_) {
+        return;
     }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPointF at = mouse->position() + QPointF(from);
+    sizing_ = true;
+    // End the text's own drag selection, and the autoscroll that would go on extending it
+    // while the pointer is held below the text. With nothing selected, ending it copies nothing.
+    setSelStart(0);
+    const QPoint at = viewport()->mapFromGlobal(QCursor::pos());
+    QMouseEvent end(QEvent::MouseButtonRelease, at, viewport()->mapToGlobal(at), Qt::LeftButton,
+                    Qt::NoButton, QGuiApplication::keyboardModifiers());
+    QTextEdit::mouseReleaseEvent(&end);
+    // A drag begun on selected text puts the caret where it ends, and the press may have
+    // scrolled a little to show the caret it placed.
+    setSelStart(0);
+    showFirstLine();
+}
+
+void CardBox::pointerEvent(const QMouseEvent& mouse, QPoint from) {
+    const QPointF at = mouse.position() + QPointF(from);
     const QPoint pixel(BoxGeometry::wholePixels(at.x()), BoxGeometry::wholePixels(at.y()));
-    const int shift = WindowsKeys::shiftState(mouse->modifiers());
+    const int shift = WindowsKeys::shiftState(mouse.modifiers());
+    const QEvent::Type type = mouse.type();
     if (type == QEvent::MouseButtonPress) {
-        emit PointerDown(WindowsKeys::buttonState(mouse->button()), shift, pixel);
+        emit PointerDown(WindowsKeys::buttonState(mouse.button()), shift, pixel);
     } else if (type == QEvent::MouseMove) {
-        emit PointerMove(WindowsKeys::buttonState(mouse->buttons()), shift, pixel);
+        emit PointerMove(WindowsKeys::buttonState(mouse.buttons()), shift, pixel);
     } else if (type == QEvent::MouseButtonRelease) {
-        emit PointerUp(WindowsKeys::buttonState(mouse->button()), shift, pixel);
+        emit PointerUp(WindowsKeys::buttonState(mouse.button()), shift, pixel);
+        if (mouse.button() == Qt::LeftButton) {
+            sizing_ = false;
+        }
     }
-    return true;
 }
 
 bool CardBox::event(QEvent* event) {
     // Only the border's events come here. Left to the scroll area they would reach the card,
     // where a right press moves the box.
-    if (emitPointer(event, QPoint())) {
+    if (const QMouseEvent* mouse = pointerOf(event)) {
+        pointerEvent(*mouse, QPoint());
         event->accept();
         return true;
     }
@@ -51,7 +83,21 @@ bool CardBox::event(QEvent* event) {
 }
 
 bool CardBox::viewportEvent(QEvent* event) {
-    const bool handled = RichTextBox::viewportEvent(event);
-    emitPointer(event, viewport()->pos());
+    const QMouseEvent* mouse = pointerOf(event);
+    if (mouse == nullptr) {
+        return RichTextBox::viewportEvent(event);
+    }
+    // A left press starts afresh, also after a sizing drag whose release went to a menu.
+    if (mouse->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        sizing_ = false;
+    }
+    // While the box is being sized its text takes no part in the drag.
+    bool handled = true;
+    if (sizing_) {
+        event->accept();
+    } else {
+        handled = RichTextBox::viewportEvent(event);
+    }
+    pointerEvent(*mouse, viewport()->pos());
     return handled;
 }

@@ -195,6 +195,9 @@ private:
     // moved) otherwise.
     bool setCardRect(QWidget& control, const BoxRect& rect);
     void resizeCurrentBoxTo(double cx, double cy);
+    // A step of a left-drag on box Index, the current box, that sizes it: pixel (px, py) of
+    // the box becomes its bottom-right corner.
+    void resizeBoxByDrag(int Index, int px, int py);
     void dragCurrentBoxTo(double cx, double cy, bool toFront);
     void movePictureTo(double x, double y);
     // A press or move on the card or the picture, at card position (cx, cy), once a drag of

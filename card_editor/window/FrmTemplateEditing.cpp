@@ -123,12 +123,12 @@ void FrmTemplate::RTFbtn_MouseDown(int Index, int Button, int, int px, int py) {
     // Working on a box locks the picture again.
     menus_.mnuImageLocked->setChecked(true);
     if (mousePointer_ == SizePointer && Button == ButtonLeft) {
-        resizeCurrentBoxTo(double(box.Left()) + px + 1, double(box.Top()) + py + 1);
+        resizeBoxByDrag(Index, px, py);
     }
 }
 
 void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, int px, int py) {
-    RichTextBox& box = *boxes_.at(Index);
+    CardBox& box = *boxes_.at(Index);
     if (Button == ButtonNone || Button == ButtonRight) {
         setMousePointer(0);
         if (box.MousePointer() != 0) {
@@ -144,7 +144,7 @@ void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, int px, int py) {
     }
     if ((mousePointer_ == SizePointer && Button == ButtonLeft) ||
         (Button == ButtonLeft && box.MousePointer() == SizePointer)) {
-        resizeCurrentBoxTo(double(box.Left()) + px + 1, double(box.Top()) + py + 1);
+        resizeBoxByDrag(Index, px, py);
         return;
     }
     const int shape =
@@ -152,6 +152,10 @@ void FrmTemplate::RTFbtn_MouseMove(int Index, int Button, int, int px, int py) {
     setMousePointer(shape);
     if (box.MousePointer() != shape) {
         box.setMousePointer(shape);
+    }
+    // A drag that started in the text is a resize from here on.
+    if (shape == SizePointer && Button == ButtonLeft) {
+        box.sizeByDrag();
     }
 }
 
@@ -162,6 +166,12 @@ void FrmTemplate::RTFbtn_MouseUp(int Index, int Button, int, int, int) {
         applyReleaseOption();
     }
     setMousePointer(0);
+}
+
+void FrmTemplate::resizeBoxByDrag(int Index, int px, int py) {
+    CardBox& box = *boxes_.at(Index);
+    box.sizeByDrag();
+    resizeCurrentBoxTo(double(box.Left()) + px + 1, double(box.Top()) + py + 1);
 }
 
 void FrmTemplate::resizeCurrentBoxTo(double cx, double cy) {

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 namespace {
@@ -28,6 +29,33 @@ TEST_F(BoxEditing, LeftDragFromInsideABoxIntoTheEdgeStripBecomesAResize) {
     EXPECT_EQ(rect(5), QRect(100, 200, 130, 60)); // "leave them as they are" at first start
     hoverBox(5, {10, 10});
     EXPECT_EQ(box(5).MousePointer(), 0);
+}
+
+TEST_F(BoxEditing, ResizingALongTextSelectsNothingAndKeepsTheFirstLineInSight) {
+    startShown();
+    RichTextBox& b = box(9);
+    b.SetFocus();
+    const QString lines = QStringList(12, "Flaps").join("\r\n");
+    // From the edge strip, and from the text into the strip, then held below the text.
+    for (const QPoint from : {QPoint(60, 37), QPoint(60, 10)}) {
+        place(9, QRect(100, 200, 120, 40));
+        b.setText(lines);
+        hoverBox(9, from);
+        onBox(press, 9, from);
+        onBox(move, 9, {60, 45});
+        QCursor::setPos(b.mapToGlobal(QPoint(60, 45)));
+        QTest::qWait(400);
+        EXPECT_EQ(b.SelLength(), 0) << from.y();
+        EXPECT_EQ(b.verticalScrollBar()->value(), 0) << from.y();
+        onBox(move, 9, {60, 50});
+        onBox(release, 9, {60, 50});
+        EXPECT_EQ(rect(9), QRect(100, 200, 61, 51)) << from.y();
+        EXPECT_EQ(b.SelStart(), 0) << from.y();
+        EXPECT_EQ(b.SelLength(), 0) << from.y();
+        EXPECT_EQ(b.verticalScrollBar()->value(), 0) << from.y();
+        QTest::keyClicks(&b, "G");
+        EXPECT_EQ(b.Text().toStdString(), ("G" + lines).toStdString()) << from.y();
+    }
 }
 
 TEST_F(BoxEditing, AResizeBelowTheMinimumKeepsTheOldSizeOnThatSideOnly) {
