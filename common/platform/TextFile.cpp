@@ -10,26 +10,61 @@
 namespace TextFile {
 namespace {
 
-// Whether text goes out as UTF-8, and whether a byte-order mark goes before it.
+// The bytes-per-character form text goes out in.
+enum class Unit { Windows1252, Utf8, Utf16Le, Utf16Be };
+
+constexpr QByteArrayView Utf16LeBom("\xFF\xFE", 2);
+constexpr QByteArrayView Utf16BeBom("\xFE\xFF", 2);
+
+// The form, and the byte-order mark (if any) that goes before the text.
 struct Form {
-    bool utf8;
-    bool bom;
+    Unit unit;
+    QByteArrayView bom;
 };
 
 // fits() tells whether Windows-1252 holds the text; it is asked only where that decides.
 template <typename Fits> Form formOf(Encoding encoding, Fits fits) {
     switch (encoding) {
     case Encoding::Windows1252:
-        return {false, false};
+        return {Unit::Windows1252, {}};
     case Encoding::Utf8:
-        return {true, false};
+        return {Unit::Utf8, {}};
     case Encoding::Utf8WithBom:
-        return {true, true};
+        return {Unit::Utf8, Utf8Bom};
+    case Encoding::Utf16Le:
+        return {Unit::Utf16Le, Utf16LeBom};
+    case Encoding::Utf16Be:
+        return {Unit::Utf16Be, Utf16BeBom};
     case Encoding::Utf8WhenNeeded:
         break;
     }
-    const bool utf8 = !fits();
-    return {utf8, utf8};
+    return fits() ? Form{Unit::Windows1252, {}} : Form{Unit::Utf8, Utf8Bom};
+}
+
+// Most bytes one character takes, to size a buffer once.
+qsizetype widthOf(Unit unit) {
+    return unit == Unit::Windows1252 ? 1 : unit == Unit::Utf8 ? 3 : 2;
+}
+
+void appendIn(QByteArray& bytes, QStringView text, Unit unit) {
+    switch (unit) {
+    case Unit::Windows1252:
+        Cp1252::appendEncoded(bytes, text);
+        return;
+    case Unit::Utf8:
+        bytes.append(text.toUtf8());
+        return;
+    case Unit::Utf16Le:
+    case Unit::Utf16Be: {
+        // Code units as they are, a lone surrogate included, so that it reads back the same.
+        QStringEncoder encoder(unit == Unit::Utf16Le ? QStringEncoder::Utf16LE
+                                                     : QStringEncoder::Utf16BE,
+                               QStringEncoder::Flag::Stateless);
+        const QByteArray encoded = encoder(text);
+        bytes.append(encoded);
+        return;
+    }
+    }
 }
 
 // UTF-8 as the bytes hold it: a byte-order mark among them is a character, kept for the way
@@ -60,6 +95,16 @@ QString decode(const QByteArray& bytes) {
 }
 
 Document decodeDocument(const QByteArray& bytes) {
+    // Before the UTF-8 test: neither mark is UTF-8, so either would pass for Windows-1252.
+    const bool littleEndian = bytes.startsWith(Utf16LeBom);
+    if (littleEndian || bytes.startsWith(Utf16BeBom)) {
+        // A second mark after the first is a character of the text.
+        QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless |
+                                   QStringDecoder::Flag::ConvertInitialBom);
+        return {decoder(QByteArrayView(bytes).sliced(Utf16LeBom.size())),
+                littleEndian ? Encoding::Utf16Le : Encoding::Utf16Be};
+    }
     bool valid = false;
     if (bytes.startsWith(Utf8Bom)) {
         return {fromUtf8(QByteArrayView(bytes).sliced(Utf8Bom.size()), &valid),
@@ -79,15 +124,8 @@ Document decodeDocument(const QByteArray& bytes) {
 
 QByteArray encode(QStringView text, Encoding encoding) {
     const Form form = formOf(encoding, [text] { return Cp1252::canEncode(text); });
-    QByteArray bytes;
-    if (form.bom) {
-        bytes.append(Utf8Bom);
-    }
-    if (form.utf8) {
-        bytes.append(text.toUtf8());
-    } else {
-        Cp1252::appendEncoded(bytes, text);
-    }
+    QByteArray bytes(form.bom.toByteArray());
+    appendIn(bytes, text, form.unit);
     return bytes;
 }
 
@@ -124,22 +162,16 @@ QByteArray encodeLines(const QStringList& lines, Encoding encoding) {
         return std::all_of(lines.begin(), lines.end(),
                            [](const QString& line) { return Cp1252::canEncode(line); });
     });
+    qsizetype total = form.bom.size();
+    for (const QString& line : lines) {
+        total += (line.size() + 2) * widthOf(form.unit);
+    }
     QByteArray bytes;
-    qsizetype total = form.bom ? Utf8Bom.size() : 0;
-    for (const QString& line : lines) {
-        total += line.size() * (form.utf8 ? 3 : 1) + 2;
-    }
     bytes.reserve(total);
-    if (form.bom) {
-        bytes.append(Utf8Bom);
-    }
+    bytes.append(form.bom);
     for (const QString& line : lines) {
-        if (form.utf8) {
-            bytes.append(line.toUtf8());
-        } else {
-            Cp1252::appendEncoded(bytes, line);
-        }
-        bytes.append("\r\n");
+        appendIn(bytes, line, form.unit);
+        appendIn(bytes, u"\r\n", form.unit);
     }
     return bytes;
 }

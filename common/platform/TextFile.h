@@ -8,8 +8,8 @@
 
 // Text files of both programs: one Windows-1252 byte per character, lines written with CR LF
 // and read with CR LF or LF. A file that starts with the UTF-8 byte-order mark is read as
-// UTF-8. Plain-text documents are also read as UTF-8 without a mark, and written back in the
-// encoding they were read in.
+// UTF-8. Plain-text documents are also read as UTF-8 without a mark, or as UTF-16 after its
+// mark, and written back in the encoding they were read in.
 namespace TextFile {
 
 // The UTF-8 byte-order mark that starts a UTF-8 text file.
@@ -20,7 +20,9 @@ enum class Encoding {
     Windows1252,    // characters outside Windows-1252 become "?"
     Utf8WhenNeeded, // Windows-1252 while every character fits, else UTF-8 with a byte-order mark
     Utf8,           // UTF-8 without a byte-order mark
-    Utf8WithBom     // UTF-8 after a byte-order mark
+    Utf8WithBom,    // UTF-8 after a byte-order mark
+    Utf16Le,        // UTF-16 little endian after its byte-order mark (FF FE)
+    Utf16Be         // UTF-16 big endian after its byte-order mark (FE FF)
 };
 
 // A plain-text document's text and the encoding that writes it back as it was read.
@@ -29,10 +31,11 @@ struct Document {
     Encoding encoding = Encoding::Utf8WhenNeeded;
 };
 
-// UTF-8 after a byte-order mark (Utf8WithBom), or when the bytes above 127 are all valid UTF-8
-// (Utf8); any other bytes, plain ASCII included, are Windows-1252 (Utf8WhenNeeded). Text and
-// encoding give the same bytes back, except where a byte-order mark is followed by bytes that
-// are no UTF-8.
+// UTF-16 after either of its byte-order marks (Utf16Le, Utf16Be; a last odd byte becomes
+// U+FFFD), UTF-8 after a byte-order mark (Utf8WithBom), or when the bytes above 127 are all
+// valid UTF-8 (Utf8); any other bytes, plain ASCII included, are Windows-1252 (Utf8WhenNeeded).
+// Text and encoding give the same bytes back, except where a UTF-8 byte-order mark is followed
+// by bytes that are no UTF-8, or UTF-16 has an odd number of bytes.
 Document decodeDocument(const QByteArray& bytes);
 
 // The bytes of text in an encoding, no line end added.

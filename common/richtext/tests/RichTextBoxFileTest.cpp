@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray readAll(const QString& path) {
@@ -31,7 +33,8 @@ protected:
 TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
     struct Row {
         QByteArray file;
-        const char *text, *typed; // UTF-8: what the box shows, what is typed at its end
+        QString text;      // what the box shows
+        const char* typed; // UTF-8, typed at its end
         QByteArray saved;
     };
     const Row rows[] = {
@@ -42,11 +45,19 @@ TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
         {"\xEF\xBB\xBFOl\xC3\xA9", "Olé", "Ж", "\xEF\xBB\xBFOl\xC3\xA9\xD0\x96"},
         {"caf\xC3", "cafÃ", "", "caf\xC3"}, // a UTF-8 letter cut short
         {"Gear\nup", "Gear\r\nup", "一", "\xEF\xBB\xBFGear\r\nup\xE4\xB8\x80"},
+        // UTF-16 after its mark, in either byte order; text that looks like RTF stays text.
+        {"\xFF\xFE{\0\\\0r\0t\0f\0\x16\x04\r\0\n\0G\0"_ba, u"{\\rtf\u0416\r\nG"_s, "",
+         "\xFF\xFE{\0\\\0r\0t\0f\0\x16\x04\r\0\n\0G\0"_ba},
+        {"\xFE\xFF\0G\x04\x16\0\r\0\n"_ba, u"G\u0416\r\n"_s, "一",
+         "\xFE\xFF\0G\x04\x16\0\r\0\n\x4E\0"_ba},
+        {"\xFF\xFEG\0x"_ba, u"G\uFFFD"_s, "", "\xFF\xFEG\0\xFD\xFF"_ba}, // cut to an odd size
+        {"\xFF\xFEG\0\0\xD8x\0"_ba, u"G\xD800x"_s, "",
+         "\xFF\xFEG\0\0\xD8x\0"_ba}, // a lone surrogate
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
+        SCOPED_TRACE(row.text.toStdString());
         ASSERT_TRUE(writeAll(path("in.txt"), row.file) && box_.LoadFile(path("in.txt")));
-        EXPECT_EQ(box_.Text(), QString::fromUtf8(row.text));
+        EXPECT_EQ(box_.Text(), row.text);
         box_.setSelStart(box_.TextLength());
         box_.setSelText(QString::fromUtf8(row.typed));
         ASSERT_TRUE(box_.SaveFile(path("out.txt"), 1));
