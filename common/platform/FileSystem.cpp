@@ -13,6 +13,7 @@
 #endif
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -261,6 +262,12 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
         return fail(file.errorString());
     }
     return true;
+}
+
+void failWritesPastSizeLimit() {
+#ifdef Q_OS_UNIX
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 QString programFolder() {

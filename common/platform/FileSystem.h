@@ -40,6 +40,10 @@ std::optional<QByteArray> readFile(const QString& path, QString* error);
 // its old content is written back, and error says so if that failed too.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// Makes a write past the system's file-size limit fail with its reason, as a full disk does,
+// instead of ending the program. Called once at start-up.
+void failWritesPastSizeLimit();
+
 QString programFolder(); // folder of the running executable
 
 // folder and name with one separator between them; an empty folder gives name.
