@@ -12,6 +12,7 @@
 #include <QScreen>
 
 int main(int argc, char** argv) {
+    FileSystem::failWritesPastSizeLimit();
     QApplication app(argc, argv);
     QtMessageBox messageBox;
     QtCommonDialog commonDialog;

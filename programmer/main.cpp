@@ -1,4 +1,5 @@
 #include "common/dialogs/QtCommonDialog.h"
+#include "common/platform/FileSystem.h"
 #include "common/platform/QtMessageBox.h"
 #include "common/platform/Shell.h"
 #include "common/printing/Printer.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    FileSystem::failWritesPastSizeLimit();
     QApplication app(argc, argv);
     QtMessageBox messageBox;
     QtShell shell;

@@ -13,6 +13,8 @@
 #endif
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -59,6 +61,63 @@ bool folderIsEmptyInMemory(const QString& path) {
 #else
 #define TAVRIN_IN_MEMORY(path, result)
 #endif
+
+// Asks for the effective user, the one whose rights decide whether a new file can be made.
+bool mayMakeFilesIn(const QString& folder) {
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) ==
+           0;
+#else
+    return QFileInfo(folder).isWritable();
+#endif
+}
+
+// Writes all of bytes. A write cut short is tried again for the rest: only the failing call
+// tells the system's reason, a short count alone leaves "Unknown error".
+bool writeAll(QFileDevice& file, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 wrote = file.write(bytes.constData() + done, bytes.size() - done);
+        if (wrote <= 0) {
+            return false;
+        }
+        done += wrote;
+    }
+    return file.flush();
+}
+
+bool writeAndClose(QFile& file, const QByteArray& bytes) {
+    if (!file.resize(0) || !file.seek(0) || !writeAll(file, bytes)) {
+        return false;
+    }
+    file.close();
+    return file.error() == QFileDevice::NoError;
+}
+
+// Writes over the file itself, emptied first. Its old content is kept beforehand and put back
+// when the write fails, so that a failed save leaves the file as it was wherever it can.
+bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error) {
+    QString why;
+    const std::optional<QByteArray> old = FileSystem::readFile(path, &why);
+    QFile file(path);
+    if (old && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (writeAndClose(file, bytes)) {
+            return true;
+        }
+        why = file.errorString();
+        if (!(file.isOpen() || file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) ||
+            !writeAndClose(file, *old)) {
+            why += QStringLiteral("; the old content could not be written back either: ") +
+                   file.errorString();
+        }
+    } else if (old) {
+        why = file.errorString();
+    }
+    if (error != nullptr) {
+        *error = why;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -185,13 +244,16 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     TAVRIN_IN_MEMORY(path, folderExists(parentOf(path)) ? (memory().files.insert(path, bytes), true)
                                                         : fail(QStringLiteral("No such folder")))
     QSaveFile file(path);
-    // Safe replacement needs a new file beside the old one; where the folder forbids that, an
-    // existing file this user may write is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that every byte reaches the system while a failure can still be seen.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // Safe replacement needs a new file beside the old one; where the folder forbids that,
+        // an existing file this user may write is written in place.
+        if (fileExists(path) && !mayMakeFilesIn(QFileInfo(path).absolutePath())) {
+            return writeInPlace(path, bytes, error);
+        }
         return fail(file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
+    if (!writeAll(file, bytes)) {
         const QString why = file.errorString();
         file.cancelWriting();
         return fail(why);
@@ -200,6 +262,12 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
         return fail(file.errorString());
     }
     return true;
+}
+
+void failWritesPastSizeLimit() {
+#ifdef Q_OS_UNIX
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 QString programFolder() {

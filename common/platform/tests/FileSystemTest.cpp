@@ -1,4 +1,5 @@
 #include "common/platform/FileSystem.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,30 @@
 #include <unistd.h>
 
 namespace {
+
+// Runs write with folder closed to new files, as a user who owns file. Root passes every
+// permission test, so where the tests run as root the write runs as the user nobody.
+template <typename Write>
+bool inClosedFolder(const QTemporaryDir& dir, const QString& folder, const QString& file,
+                    Write write) {
+    const uid_t nobody = 65534;
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        EXPECT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        EXPECT_EQ(chown(QFile::encodeName(file).constData(), nobody, nobody), 0);
+    }
+    EXPECT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    if (asRoot && seteuid(nobody) != 0) {
+        ADD_FAILURE() << "cannot become nobody";
+        return false;
+    }
+    const bool written = write();
+    if (asRoot) {
+        EXPECT_EQ(seteuid(0), 0);
+    }
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    return written;
+}
 
 void touch(const QString& path) {
     QFile file(path);
@@ -86,24 +111,50 @@ TEST(FileSystem, WritesInPlaceWhereNoTemporaryFileFits) {
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString file = folder + "/capture.bmp";
     ASSERT_TRUE(FileSystem::replaceFile(file, "old"));
-    // Root passes every permission test, so the write runs as an ordinary user.
-    const uid_t nobody = 65534;
-    const bool asRoot = geteuid() == 0;
-    if (asRoot) {
-        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-        ASSERT_EQ(chown(QFile::encodeName(file).constData(), nobody, nobody), 0);
-    }
-    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
-    if (asRoot) {
-        ASSERT_EQ(seteuid(nobody), 0);
-    }
-    const bool written = FileSystem::replaceFile(file, "new");
-    if (asRoot) {
-        ASSERT_EQ(seteuid(0), 0);
-    }
-    chmod(QFile::encodeName(folder).constData(), 0755);
-    EXPECT_TRUE(written);
+    EXPECT_TRUE(
+        inClosedFolder(dir, folder, file, [&] { return FileSystem::replaceFile(file, "new"); }));
     EXPECT_EQ(FileSystem::readFile(file), QByteArray("new"));
+}
+
+// A write cut short (by a file size limit here, as by a full disk) keeps the old file and gives
+// the system's reason: for content within Qt's write buffer and past it, and for a file written
+// in place, whose old content is written back; when even that does not fit, the reason says so.
+TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
+    const QByteArray small(600, 'o');
+    struct Row {
+        const char* what;
+        qsizetype size;
+        bool inPlace;
+        QByteArray before;
+        const char* why;
+    };
+    const Row rows[] = {
+        {"within the write buffer", 3500, false, small, "File too large"},
+        {"past the write buffer", 40000, false, small, "File too large"},
+        {"in place", 3500, true, small, "File too large"},
+        {"in place, the old content past the limit too", 3500, true, QByteArray(2000, 'o'),
+         "File too large; the old content could not be written back either: File too large"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("Games");
+        ASSERT_TRUE(QDir().mkdir(folder));
+        const QString file = folder + "/keys.rtf";
+        ASSERT_TRUE(FileSystem::replaceFile(file, row.before));
+        QString why;
+        const auto write = [&] {
+            const FileSizeLimit limit(1000);
+            EXPECT_TRUE(limit.lowered());
+            return FileSystem::replaceFile(file, QByteArray(row.size, 'n'), &why);
+        };
+        EXPECT_FALSE(row.inPlace ? inClosedFolder(dir, folder, file, write) : write());
+        EXPECT_EQ(why.toStdString(), row.why);
+        if (row.before == small) {
+            EXPECT_EQ(FileSystem::readFile(file), row.before);
+        }
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"keys.rtf"});
+    }
 }
 
 TEST(FileSystem, JoinsWithOneSeparator) {
