@@ -1,12 +1,10 @@
 #include "common/platform/TextFile.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -113,15 +111,12 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     const QString path = dir.filePath("Game.gam");
     writeBytes(path, "previous\r\n");
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = TextFile::writeLines(path, QStringList(2000, QString(40, u'x')));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        const FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.lowered());
+        written = TextFile::writeLines(path, QStringList(2000, QString(40, u'x')));
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(bytesOf(path), "previous\r\n");
