@@ -215,8 +215,11 @@ TEST_F(GameFileFailedSaveTest, ReadOnlyFolderWritesTheFileInPlace) {
     data.SavePath = target;
     data.SaveTitle = "Old.gam";
     EXPECT_TRUE(data.SaveGAMfile());
-    EXPECT_EQ(SavedLines("locked/Old.gam").size(), 287);
     QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The file written in place holds what a save anywhere else holds, and nothing of the old.
+    data.SavePath = path("Free.gam");
+    ASSERT_TRUE(data.SaveGAMfile());
+    EXPECT_EQ(bytesOf(target), bytesOf(path("Free.gam")));
 }
 
 TEST_F(GameFileFailedSaveTest, LaterSaveToTheSameFileSucceeds) {
