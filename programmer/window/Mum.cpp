@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,8 +245,14 @@ void Mum::keepFocusInSight() {
     // A page with nothing enabled leaves the keyboard on the page itself, or nowhere, where no
     // key does anything and nothing shows it; the tab bar takes it and shows it.
     const QWidget* focused = focusWidget();
-    if (focused == nullptr || focused->focusPolicy() == Qt::NoFocus || !focused->isVisible() ||
-        !focused->isEnabled()) {
+    const bool lost = focused == nullptr || focused->focusPolicy() == Qt::NoFocus ||
+                      !focused->isVisible() || !focused->isEnabled();
+    // A click on the tab of the idle programming page is a click on the tab bar, which then
+    // takes the keys, as it does on a page that offers none.
+    const bool idlePageClicked = SSTab1->currentWidget() == programmingTab &&
+                                 CurrentButton == NoButton &&
+                                 QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (lost || idlePageClicked) {
         // The style draws a focus frame only once the keyboard has moved the focus.
         setAttribute(Qt::WA_KeyboardFocusChange);
         SSTab1->tabBar()->setFocus(Qt::OtherFocusReason);
