@@ -54,6 +54,15 @@ void CardBox::sizeByDrag() {
     showFirstLine();
 }
 
+void CardBox::forgetEndedDrag(const QMouseEvent& mouse) {
+    // A left press starts afresh, and a move without the left button ends a sizing drag whose
+    // release went elsewhere (a menu, another window).
+    if ((mouse.type() == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton) ||
+        (mouse.type() == QEvent::MouseMove && !(mouse.buttons() & Qt::LeftButton))) {
+        sizing_ = false;
+    }
+}
+
 void CardBox::pointerEvent(const QMouseEvent& mouse, QPoint from) {
     const QPointF at = mouse.position() + QPointF(from);
     const QPoint pixel(BoxGeometry::wholePixels(at.x()), BoxGeometry::wholePixels(at.y()));
@@ -75,6 +84,7 @@ bool CardBox::event(QEvent* event) {
     // Only the border's events come here. Left to the scroll area they would reach the card,
     // where a right press moves the box.
     if (const QMouseEvent* mouse = pointerOf(event)) {
+        forgetEndedDrag(*mouse);
         pointerEvent(*mouse, QPoint());
         event->accept();
         return true;
@@ -87,10 +97,7 @@ bool CardBox::viewportEvent(QEvent* event) {
     if (mouse == nullptr) {
         return RichTextBox::viewportEvent(event);
     }
-    // A left press starts afresh, also after a sizing drag whose release went to a menu.
-    if (mouse->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        sizing_ = false;
-    }
+    forgetEndedDrag(*mouse);
     // While the box is being sized its text takes no part in the drag.
     bool handled = true;
     if (sizing_) {

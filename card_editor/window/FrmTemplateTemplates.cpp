@@ -59,6 +59,13 @@ void FrmTemplate::SaveTemplate() {
     if (newFolder) {
         TemplateFolder::removeUnfinished(folder, doc_.TemplateName);
     }
+    // A full disk fails every file: a few are named and the rest counted.
+    constexpr qsizetype Named = 3;
+    if (unwritten.size() > Named + 1) {
+        const qsizetype others = unwritten.size() - Named;
+        unwritten.resize(Named);
+        unwritten << QString::number(others) + QStringLiteral(" other files");
+    }
     const QString last = unwritten.takeLast();
     const QString names =
         unwritten.isEmpty() ? last

@@ -99,6 +99,9 @@ bool writeAndClose(QFile& file, const QByteArray& bytes) {
 bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error) {
     QString why;
     const std::optional<QByteArray> old = FileSystem::readFile(path, &why);
+    if (!old) {
+        why = QStringLiteral("its old content could not be read to keep it: ") + why;
+    }
     QFile file(path);
     if (old && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (writeAndClose(file, bytes)) {
@@ -248,7 +251,9 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         // Safe replacement needs a new file beside the old one; where the folder forbids that,
         // an existing file this user may write is written in place.
-        if (fileExists(path) && !mayMakeFilesIn(QFileInfo(path).absolutePath())) {
+        // The new file goes beside the file a link points to, so that is the folder to ask.
+        const QFileInfo target(QFileInfo(path).canonicalFilePath());
+        if (fileExists(path) && !mayMakeFilesIn(target.absolutePath())) {
             return writeInPlace(path, bytes, error);
         }
         return fail(file.errorString());
