@@ -23,16 +23,20 @@ const QMouseEvent* pointerOf(const QEvent* event) {
 } // namespace
 
 void CardBox::showFirstLine() {
+    scrollToTop();
+    firstLineOnShow_ = !isVisible();
+}
+
+void CardBox::scrollToTop() {
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->minimum());
-    firstLineOnShow_ = !isVisible();
 }
 
 void CardBox::showEvent(QShowEvent* event) {
     RichTextBox::showEvent(event);
     if (firstLineOnShow_) {
         firstLineOnShow_ = false;
-        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+        scrollToTop();
     }
 }
 

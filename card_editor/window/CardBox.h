@@ -40,6 +40,7 @@ private:
     // Emits the pointer signal of a mouse event; from is the corner of the widget it came to,
     // in the box's pixels. The left button's release ends a sizing drag.
     void pointerEvent(const QMouseEvent& mouse, QPoint from);
+    void scrollToTop();
     // Ends a sizing drag that mouse shows to be over.
     void forgetEndedDrag(const QMouseEvent& mouse);
 
