@@ -3,31 +3,20 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// Makes writes past a size fail for real, as on a full disk, while it lives: lowers this
-// process's soft file-size limit and ignores the signal that would otherwise end the process.
-// Only the soft limit is lowered, so any user may raise it again afterwards.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        lowered_ = getrlimit(RLIMIT_FSIZE, &saved_) == 0;
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        lowered_ = lowered_ && setrlimit(RLIMIT_FSIZE, &limit) == 0;
+// While it lives, writes past a size fail for real, as on a full disk, and end no process.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler(std::signal(SIGXFSZ, SIG_IGN)) {
+        lowered = getrlimit(RLIMIT_FSIZE, &saved) == 0;
+        const rlimit limit{bytes, saved.rlim_max};
+        lowered = lowered && setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
     ~FileSizeLimit() {
-        if (lowered_) {
-            setrlimit(RLIMIT_FSIZE, &saved_);
+        if (lowered) {
+            setrlimit(RLIMIT_FSIZE, &saved);
         }
-        std::signal(SIGXFSZ, oldHandler_);
+        std::signal(SIGXFSZ, oldHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    bool lowered() const { return lowered_; }
-
-private:
-    rlimit saved_{};
-    bool lowered_ = false;
-    void (*oldHandler_)(int) = nullptr;
+    void (*oldHandler)(int);
+    rlimit saved{};
+    bool lowered = false;
 };

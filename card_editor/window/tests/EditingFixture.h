@@ -33,10 +33,6 @@ protected:
     void onBox(Action a, int i, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
         a(box(i).viewport(), b, {}, p - box(i).viewport()->pos(), -1);
     }
-    // On its one-pixel border, which lies outside the text's viewport.
-    void onBorder(Action a, int i, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
-        a(&box(i), b, {}, p, -1);
-    }
     void onCard(Action a, QPoint p, Qt::MouseButton b = Qt::RightButton) {
         a(&window->BackgroundImage(), b, {}, p, -1);
     }

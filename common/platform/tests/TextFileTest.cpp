@@ -114,7 +114,7 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     bool written = true;
     {
         const FileSizeLimit limit(4096);
-        ASSERT_TRUE(limit.lowered());
+        ASSERT_TRUE(limit.lowered);
         written = TextFile::writeLines(path, QStringList(2000, QString(40, u'x')));
     }
 

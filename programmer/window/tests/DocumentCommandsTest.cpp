@@ -4,7 +4,6 @@
 #include "common/richtext/RichTextBox.h"
 #include "programmer/window/KeyAssignmentDocument.h"
 #include "programmer/window/KeyAssignmentTab.h"
-#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfText.h"
 
 #include <QAction>
@@ -242,21 +241,6 @@ TEST_F(DocumentCommands, OverwriteNoReadOnlyAndFailedWritesKeepTheDocumentAsItWa
     tool(3);
     EXPECT_EQ(window->TextChanged, 0);
     EXPECT_NE(read("a.rtf").indexOf("!mine"), -1);
-
-    // A save cut short, as on a full disk: the file on disk stays as it was, and the document
-    // keeps its name and its changes, so nothing claims it was saved.
-    const QByteArray saved = read("a.rtf");
-    box().setSelStart(box().TextLength());
-    box().setSelText(QString(3500, u'x'));
-    {
-        const FileSizeLimit limit(1000);
-        ASSERT_TRUE(limit.lowered());
-        tool(3);
-    }
-    EXPECT_EQ(panel(1), "Warning: File not saved.");
-    EXPECT_EQ(window->TextFileTitle, "a.rtf");
-    EXPECT_EQ(window->TextChanged, 1);
-    EXPECT_EQ(read("a.rtf"), saved);
 
     // A read-only document is saved elsewhere; cancelling that keeps the changes unsaved.
     makeReadOnly(path("a.rtf"));
