@@ -1,6 +1,7 @@
 // Template ".qlt" files: any bytes must read without a crash or a hang, every rectangle read
 // must have no negative size, and a picture path read must hold no line break.
 #include "card_editor/card/TemplateFile.h"
+#include "card_editor/card/TemplateFolder.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -33,6 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (back.imagePath != read.imagePath || !(backLayout == layout)) {
             std::abort();
         }
+    }
+    // The same bytes as a name: a name accepted is one folder right under the templates folder.
+    const QString name = QString::fromUtf8(bytes);
+    const QString folder = TemplateFolder::folderOf(QStringLiteral("/memory/Templates"), name);
+    if (TemplateFolder::isAcceptableName(name) &&
+        (TemplateFolder::folderOfFile(folder) != u"/memory/Templates" ||
+         TemplateFolder::nameOfFolder(folder) != name)) {
+        std::abort();
     }
     return 0;
 }

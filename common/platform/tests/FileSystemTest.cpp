@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,20 +12,26 @@
 
 namespace {
 
-// Runs write with folder closed to new files, as the user who owns file: nobody where the tests
-// run as root, since root passes every permission test.
+// Runs write with folder closed to new files, as a user who owns file. Root passes every
+// permission test, so where the tests run as root the write runs as the user nobody.
 template <typename Write>
-bool inClosedFolder(const QString& folder, const QString& file, Write write) {
-    const bool asRoot = geteuid() == 0;
+bool inClosedFolder(const QTemporaryDir& dir, const QString& folder, const QString& file,
+                    Write write) {
     const uid_t nobody = 65534;
-    const bool ready =
-        (!asRoot || (chmod(QFile::encodeName(QFileInfo(folder).path()).constData(), 0755) == 0 &&
-                     chown(QFile::encodeName(file).constData(), nobody, nobody) == 0)) &&
-        chmod(QFile::encodeName(folder).constData(), 0555) == 0 &&
-        (!asRoot || seteuid(nobody) == 0);
-    EXPECT_TRUE(ready);
-    const bool written = ready && write();
-    EXPECT_TRUE(!asRoot || seteuid(0) == 0);
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        EXPECT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        EXPECT_EQ(chown(QFile::encodeName(file).constData(), nobody, nobody), 0);
+    }
+    EXPECT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    if (asRoot && seteuid(nobody) != 0) {
+        ADD_FAILURE() << "cannot become nobody";
+        return false;
+    }
+    const bool written = write();
+    if (asRoot) {
+        EXPECT_EQ(seteuid(0), 0);
+    }
     chmod(QFile::encodeName(folder).constData(), 0755);
     return written;
 }
@@ -106,24 +111,28 @@ TEST(FileSystem, WritesInPlaceWhereNoTemporaryFileFits) {
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString file = folder + "/capture.bmp";
     ASSERT_TRUE(FileSystem::replaceFile(file, "old"));
-    EXPECT_TRUE(inClosedFolder(folder, file, [&] { return FileSystem::replaceFile(file, "new"); }));
+    EXPECT_TRUE(
+        inClosedFolder(dir, folder, file, [&] { return FileSystem::replaceFile(file, "new"); }));
     EXPECT_EQ(FileSystem::readFile(file), QByteArray("new"));
 }
 
-// A write cut short, as by a full disk, keeps the old file and gives the system's reason; in
-// place, the old content is written back, and the reason says when even that does not fit.
+// A write cut short (by a file size limit here, as by a full disk) keeps the old file and gives
+// the system's reason: for content within Qt's write buffer and past it, and for a file written
+// in place, whose old content is written back; when even that does not fit, the reason says so.
 TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
     const QByteArray small(600, 'o');
     struct Row {
         const char* what;
+        qsizetype size;
         bool inPlace;
         QByteArray before;
         const char* why;
     };
     const Row rows[] = {
-        {"beside", false, small, "File too large"},
-        {"in place", true, small, "File too large"},
-        {"in place, the old content past the limit too", true, QByteArray(2000, 'o'),
+        {"within the write buffer", 3500, false, small, "File too large"},
+        {"past the write buffer", 40000, false, small, "File too large"},
+        {"in place", 3500, true, small, "File too large"},
+        {"in place, the old content past the limit too", 3500, true, QByteArray(2000, 'o'),
          "File too large; the old content could not be written back either: File too large"},
     };
     for (const Row& row : rows) {
@@ -137,13 +146,14 @@ TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
         const auto write = [&] {
             const FileSizeLimit limit(1000);
             EXPECT_TRUE(limit.lowered);
-            return FileSystem::replaceFile(file, QByteArray(3500, 'n'), &why);
+            return FileSystem::replaceFile(file, QByteArray(row.size, 'n'), &why);
         };
-        EXPECT_FALSE(row.inPlace ? inClosedFolder(folder, file, write) : write());
+        EXPECT_FALSE(row.inPlace ? inClosedFolder(dir, folder, file, write) : write());
         EXPECT_EQ(why.toStdString(), row.why);
         if (row.before == small) {
             EXPECT_EQ(FileSystem::readFile(file), row.before);
         }
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"keys.rtf"});
     }
 }
 
