@@ -145,12 +145,14 @@ TEST_F(BoxEditing, CtrlKeysWorkOnTheBoxAndNeverReachIt) {
     EXPECT_EQ(b.Text(), "Gear up");
     EXPECT_EQ(window->CurrentBox, 12);
 
-    // Cut bold text is pasted into a plain box still bold; Copy fills the clipboard alike.
+    // Copied, then cut, bold text is pasted into a plain box still bold.
     b.setSelBold(true); // "Gear", still selected
-    QTest::keyClick(&b, Qt::Key_X, Qt::ControlModifier);
-    QTest::keyClick(&box(14), Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(&box(14), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(box(14).SelBold(), std::optional<bool>(true));
+    for (const auto& [key, into] : {std::pair(Qt::Key_C, 13), std::pair(Qt::Key_X, 14)}) {
+        QTest::keyClick(&b, key, Qt::ControlModifier);
+        QTest::keyClick(&box(into), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&box(into), Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(box(into).SelBold(), std::optional<bool>(true)) << key;
+    }
 }
 
 TEST_F(BoxEditing, PasteTakesRichTextFirstThenTextAndElseKeepsTheBox) {

@@ -75,6 +75,13 @@ TEST_F(CaptureTest, TheBitmapShowsTheCardAsShown) {
     QImage green(8, 8, QImage::Format_RGB32);
     green.fill(QColor(20, 180, 60));
     window->Image1().setPicture(green);
+    // Of two boxes with a selection, the one with the focus shows it, as on screen.
+    for (const int i : {7, 8}) {
+        box(i).setText("Flaps");
+        box(i).setSelStart(0);
+        box(i).setSelLength(5);
+    }
+    box(8).SetFocus();
     capture();
 
     const QByteArray bytes = *FileSystem::readFile(imagesFile("capture.bmp"));
@@ -91,6 +98,11 @@ TEST_F(CaptureTest, TheBitmapShowsTheCardAsShown) {
     EXPECT_EQ(shot.pixelColor(3, 3), card.pixelColor(3, 3));
     // The movable picture shows where no box lies over it.
     EXPECT_EQ(shot.pixelColor(window->Image1().geometry().center()), QColor(20, 180, 60));
+    const QColor highlight = box(8).palette().color(QPalette::Active, QPalette::Highlight);
+    for (const int i : {7, 8}) {
+        const QPoint aboveTheLetters(box(i).geometry().center().x(), box(i).geometry().top() + 3);
+        EXPECT_EQ(shot.pixelColor(aboveTheLetters) == highlight, i == 8) << i;
+    }
     // Nothing is left in the capture box afterwards.
     EXPECT_TRUE(window->findChild<QLabel*>("PicCapture")->pixmap().isNull());
 }

@@ -74,10 +74,21 @@ TEST_F(PreferencesTest, ApplyStoresTheLowestRowAndRefillsTheCard) {
     start();
     openGame();
     EXPECT_EQ(window->RTFbtn(28).Text(), "Fire"); // Weapons in the lowest row
+    const char* keys[] = {"GamDefaultDirectory", "TemplatesDirectory", "BitmapPath",
+                          "ImagesDirectory"};
+    for (const char* key : keys) {
+        key == keys[2] ? dialog.queueOpen(programFile(key)) : dialog.queueFolder(programFile(key));
+    }
     withPreferences([](Preferences& p) {
+        for (QPushButton* browse : {p.CMDgamefiles, p.CMDtemplates, p.CMDbitmap, p.CMDimages}) {
+            browse->click();
+        }
         p.Option1[0]->setChecked(true);
         p.Command4[0]->click();
     });
+    for (const char* key : keys) {
+        EXPECT_EQ(ini("FileLocations", key), programFile(key)); // each from its own Browse
+    }
     EXPECT_EQ(window->document().BottomRow, 0);
     EXPECT_EQ(ini("Miscellaneous", "BottomRow"), "0");
     EXPECT_EQ(window->RTFbtn(28).Text(), "Gear");

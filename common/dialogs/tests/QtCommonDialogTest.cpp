@@ -200,11 +200,15 @@ template <typename D> std::string titleShownBy(const std::function<bool()>& show
         shown->reject();
     });
     EXPECT_FALSE(show());
+    EXPECT_TRUE(answer.answered());
     return title;
 }
 
-TEST_F(QtCommonDialogTest, FontAndColourKeepTheirOwnTitles) {
-    dialog.DialogTitle = "Select the directory to save templates in"; // left by a folder picker
+TEST_F(QtCommonDialogTest, FontAndColourKeepTheirOwnTitlesAfterAFolderPicker) {
+    const std::string folderTitle = "Select the directory to save templates in";
+    dialog.DialogTitle = QString::fromStdString(folderTitle);
+    dialog.InitDir = dir.path();
+    EXPECT_EQ(titleShownBy<QFileDialog>([&] { return dialog.ShowFolder(); }), folderTitle);
     EXPECT_EQ(titleShownBy<QFontDialog>([&] { return dialog.ShowFont(); }), "Font");
     EXPECT_EQ(titleShownBy<QColorDialog>([&] { return dialog.ShowColor(); }), "Colour");
 }

@@ -39,6 +39,7 @@ TEST_F(RichTextBoxFiles, PlainTextIsWrittenBackInTheEncodingItWasReadIn) {
     };
     const Row rows[] = {
         {"\xe9 \x80\r\n\r\nlast\r\n", "é €\r\n\r\nlast\r\n", "", "\xe9 \x80\r\n\r\nlast\r\n"},
+        {"Gear G\r\nFlaps F", "Gear G\r\nFlaps F", "", "Gear G\r\nFlaps F"},
         {"caf\xC3\xA9\r\n", "café\r\n", "一", "caf\xC3\xA9\r\n\xE4\xB8\x80"},
         {"{\\rtf1\\ansi Gear}", "Gear", "Ж", "\xEF\xBB\xBFGear\xD0\x96"}, // RTF after UTF-8
         {"\xEF\xBB\xBFOl\xC3\xA9", "Olé", "Ж", "\xEF\xBB\xBFOl\xC3\xA9\xD0\x96"},

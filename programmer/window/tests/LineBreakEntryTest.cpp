@@ -16,9 +16,10 @@ struct PasteCase {
 };
 
 const PasteCase kPastes[] = {
-    {"a\r\nb", "a b", 3},  {"a\nb\rc", "a b c", 5},    {"line\u2029next", "line next", 9},
-    {"\r\n\r\n", "  ", 2}, {"plain", "plain", 5},      {"tail\n", "tail ", 5},
-    {"Ил-2", "?\?-2", 4},  {"a\U0001F600b", "a?b", 3}, {"é €", "é €", 3},
+    {"a\r\nb", "a b", 3},  {"a\nb\rc", "a b c", 5}, {"line\u2029next", "line next", 9},
+    {"\r\n\r\n", "  ", 2}, {"plain", "plain", 5},   {"tail\n", "tail ", 5},
+    {"Ил-2", "?\?-2", 4},  {"Жук", "???", 3},       {"a\U0001F600b", "a?b", 3},
+    {"é €", "é €", 3},
 };
 
 void expectPastesAsBlanks(QLineEdit* edit) {
