@@ -13,6 +13,7 @@
 #endif
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -86,16 +87,46 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes) {
     return file.flush();
 }
 
-bool writeAndClose(QFile& file, const QByteArray& bytes) {
+// Pushes what was written to the disk, the last step that can tell the data did not get there
+// (a failing disk, a network folder over its quota). A file system that cannot sync at all still
+// keeps the file, so only an error that says the data may be lost fails.
+bool syncToDisk(QFileDevice& file, QString& why) {
+#ifdef Q_OS_UNIX
+    int result = 0;
+    do {
+        result = ::fsync(file.handle());
+    } while (result != 0 && errno == EINTR);
+    if (result != 0 && errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        why = qt_error_string(errno);
+        return false;
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(why);
+#endif
+    return true;
+}
+
+// Empties the open file and writes bytes over it; with sync, they must reach the disk too.
+bool writeAndClose(QFile& file, const QByteArray& bytes, bool sync, QString& why) {
     if (!file.resize(0) || !file.seek(0) || !writeAll(file, bytes)) {
+        why = file.errorString();
+        return false;
+    }
+    if (sync && !syncToDisk(file, why)) {
         return false;
     }
     file.close();
-    return file.error() == QFileDevice::NoError;
+    if (file.error() != QFileDevice::NoError) {
+        why = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 // Writes over the file itself, emptied first. Its old content is kept beforehand and put back
-// when the write fails, so that a failed save leaves the file as it was wherever it can.
+// when the write fails, so that a failed save leaves the file as it was wherever it can. Only the
+// new content is synced: once it has failed, the save is reported as failed whatever follows.
 bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error) {
     QString why;
     const std::optional<QByteArray> old = FileSystem::readFile(path, &why);
@@ -104,14 +135,17 @@ bool writeInPlace(const QString& path, const QByteArray& bytes, QString* error) 
     }
     QFile file(path);
     if (old && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (writeAndClose(file, bytes)) {
+        if (writeAndClose(file, bytes, true, why)) {
             return true;
         }
-        why = file.errorString();
-        if (!(file.isOpen() || file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) ||
-            !writeAndClose(file, *old)) {
-            why += QStringLiteral("; the old content could not be written back either: ") +
-                   file.errorString();
+        QString whyNotBack;
+        const bool open = file.isOpen() || file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        if (!open) {
+            whyNotBack = file.errorString();
+        }
+        if (!open || !writeAndClose(file, *old, false, whyNotBack)) {
+            why +=
+                QStringLiteral("; the old content could not be written back either: ") + whyNotBack;
         }
     } else if (old) {
         why = file.errorString();
@@ -258,15 +292,15 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
         }
         return fail(file.errorString());
     }
+    QString why;
     if (!writeAll(file, bytes)) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(why);
+        why = file.errorString();
+    } else if (syncToDisk(file, why)) {
+        // commit() syncs as well, but replaces the old file whatever its sync says.
+        return file.commit() || fail(file.errorString());
     }
-    if (!file.commit()) {
-        return fail(file.errorString());
-    }
-    return true;
+    file.cancelWriting();
+    return fail(why);
 }
 
 void failWritesPastSizeLimit() {

@@ -33,7 +33,8 @@ std::optional<QByteArray> readFile(const QString& path);
 // As readFile; when it fails, error (when given) says why in the system's words.
 std::optional<QByteArray> readFile(const QString& path, QString* error);
 
-// Replaces the file with bytes only when all of them were written (temporary file and rename);
+// Replaces the file with bytes only when all of them were written and synced to the disk
+// (temporary file and rename);
 // false on any failure, the old file then untouched, and error (when given) says why. Only a
 // regular file that is not read-only is replaced. Where the folder cannot be written (a shared
 // folder) but the file can, the file is emptied and written in place instead; when that fails,

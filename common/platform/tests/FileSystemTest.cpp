@@ -1,4 +1,5 @@
 #include "common/platform/FileSystem.h"
+#include "tests/support/FailingSync.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,6 +36,11 @@ bool inClosedFolder(const QTemporaryDir& dir, const QString& folder, const QStri
     }
     chmod(QFile::encodeName(folder).constData(), 0755);
     return written;
+}
+
+ino_t inodeOf(const QString& path) {
+    struct stat info {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 void touch(const QString& path) {
@@ -116,9 +123,10 @@ TEST(FileSystem, WritesInPlaceWhereNoTemporaryFileFits) {
     EXPECT_EQ(FileSystem::readFile(file), QByteArray("new"));
 }
 
-// A write cut short (by a file size limit here, as by a full disk) keeps the old file and gives
-// the system's reason: for content within Qt's write buffer and past it, and for a file written
-// in place, whose old content is written back; when even that does not fit, the reason says so.
+// A write cut short (by a file size limit here, as by a full disk) or whose sync fails keeps the
+// old file and gives the system's reason: for content within Qt's write buffer and past it, and
+// for a file written in place, whose old content is written back; when even that does not fit,
+// the reason says so.
 TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
     const QByteArray small(600, 'o');
     struct Row {
@@ -127,6 +135,7 @@ TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
         bool inPlace;
         QByteArray before;
         const char* why;
+        bool syncFails = false;
     };
     const Row rows[] = {
         {"within the write buffer", 3500, false, small, "File too large"},
@@ -134,6 +143,8 @@ TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
         {"in place", 3500, true, small, "File too large"},
         {"in place, the old content past the limit too", 3500, true, QByteArray(2000, 'o'),
          "File too large; the old content could not be written back either: File too large"},
+        {"synced in vain", 600, false, small, "Input/output error", true},
+        {"in place, synced in vain", 600, true, small, "Input/output error", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -142,8 +153,13 @@ TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
         ASSERT_TRUE(QDir().mkdir(folder));
         const QString file = folder + "/keys.rtf";
         ASSERT_TRUE(FileSystem::replaceFile(file, row.before));
+        const ino_t inode = inodeOf(file);
         QString why;
         const auto write = [&] {
+            std::optional<FailingSync> failingSync;
+            if (row.syncFails) {
+                failingSync.emplace(folder);
+            }
             const FileSizeLimit limit(1000);
             EXPECT_TRUE(limit.lowered);
             return FileSystem::replaceFile(file, QByteArray(row.size, 'n'), &why);
@@ -152,9 +168,22 @@ TEST(FileSystem, AWriteCutShortKeepsTheOldFileAndSaysWhy) {
         EXPECT_EQ(why.toStdString(), row.why);
         if (row.before == small) {
             EXPECT_EQ(FileSystem::readFile(file), row.before);
+            EXPECT_EQ(inodeOf(file), inode);
         }
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"keys.rtf"});
     }
+}
+
+TEST(FileSystem, AFileSystemThatCannotSyncStillSaves) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("Images");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + "/capture.bmp";
+    const FailingSync cannotSync(folder, EINVAL);
+    EXPECT_TRUE(FileSystem::replaceFile(file, "old"));
+    EXPECT_TRUE(
+        inClosedFolder(dir, folder, file, [&] { return FileSystem::replaceFile(file, "new"); }));
+    EXPECT_EQ(FileSystem::readFile(file), QByteArray("new"));
 }
 
 TEST(FileSystem, JoinsWithOneSeparator) {
