@@ -10,6 +10,42 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <algorithm>
+
+namespace {
+
+struct Unwritten {
+    QString name;
+    QString why;
+};
+
+// Names the files a save could not write, each with its reason, or the reason once where all
+// share it. A full disk fails every file: a few are named and the rest counted.
+QString couldNotWrite(const QList<Unwritten>& unwritten, const QString& folder) {
+    const QString& firstWhy = unwritten.first().why;
+    const bool oneReason =
+        unwritten.size() > 1 && std::all_of(unwritten.cbegin(), unwritten.cend(),
+                                            [&](const Unwritten& u) { return u.why == firstWhy; });
+    constexpr qsizetype Named = 3;
+    const qsizetype named = unwritten.size() > Named + 1 ? Named : unwritten.size();
+    QStringList names;
+    for (qsizetype i = 0; i < named; ++i) {
+        const Unwritten& file = unwritten.at(i);
+        names << (oneReason ? file.name : file.name + QStringLiteral(" (") + file.why + u')');
+    }
+    if (named < unwritten.size()) {
+        names << QString::number(unwritten.size() - named) + QStringLiteral(" other files");
+    }
+    const QString last = names.takeLast();
+    return QStringLiteral("I couldn't write ") +
+           (names.isEmpty() ? last
+                            : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+           QStringLiteral(" in ") + folder +
+           (oneReason ? QStringLiteral(" (") + firstWhy + u')' : QString());
+}
+
+} // namespace
+
 void FrmTemplate::SaveTemplate() {
     if (!TemplateFolder::isAcceptableName(doc_.TemplateName)) {
         return; // the callers ask for a name first; nothing is written outside a template
@@ -39,16 +75,15 @@ void FrmTemplate::SaveTemplate() {
     }
     doc_.CurrentFile = file;
     // A file that cannot be written is passed over, so that the others still take the edits.
-    QStringList unwritten;
+    QList<Unwritten> unwritten;
     QString error;
     if (!FileSystem::replaceFile(file, *bytes, &error)) {
-        unwritten << QFileInfo(file).fileName() + QStringLiteral(" (") + error +
-                         QStringLiteral(")");
+        unwritten.append({QFileInfo(file).fileName(), error});
     }
     for (int i = 0; i < BoxCount; ++i) {
         const QString boxFile = TemplateFolder::boxFileOf(folder, i);
-        if (!boxes_[i]->SaveFile(boxFile)) {
-            unwritten << QFileInfo(boxFile).fileName();
+        if (!boxes_[i]->SaveFile(boxFile, 0, &error)) {
+            unwritten.append({QFileInfo(boxFile).fileName(), error});
         }
     }
     if (unwritten.isEmpty()) {
@@ -59,22 +94,12 @@ void FrmTemplate::SaveTemplate() {
     if (newFolder) {
         TemplateFolder::removeUnfinished(folder, doc_.TemplateName);
     }
-    // A full disk fails every file: a few are named and the rest counted.
-    constexpr qsizetype Named = 3;
-    if (unwritten.size() > Named + 1) {
-        const qsizetype others = unwritten.size() - Named;
-        unwritten.resize(Named);
-        unwritten << QString::number(others) + QStringLiteral(" other files");
-    }
-    const QString last = unwritten.takeLast();
-    const QString names =
-        unwritten.isEmpty() ? last
-                            : unwritten.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    reportTemplateFile(
-        saveTitle, QStringLiteral("I couldn't write ") + names + QStringLiteral(" in ") + folder +
-                       (newFolder ? QStringLiteral(", so the template is not saved.")
-                                  : QStringLiteral(", so the template is not saved whole. "
-                                                   "Everything else in it is saved.")));
+    const bool nothingSaved = newFolder || unwritten.size() == BoxCount + 1;
+    reportTemplateFile(saveTitle,
+                       couldNotWrite(unwritten, folder) +
+                           (nothingSaved ? QStringLiteral(", so the template is not saved.")
+                                         : QStringLiteral(", so the template is not saved whole. "
+                                                          "Everything else in it is saved.")));
 }
 
 void FrmTemplate::OpenTemplate() {

@@ -358,12 +358,16 @@ void RichTextBox::replaceContent(const std::function<void(QTextCursor&)>& insert
     document()->clearUndoRedoStacks();
 }
 
-bool RichTextBox::SaveFile(const QString& path, int type) const {
+bool RichTextBox::SaveFile(const QString& path, int type, QString* error) const {
     if (type != 0 && type != 1) {
+        if (error != nullptr) {
+            *error = QStringLiteral("No such file type");
+        }
         return false;
     }
-    return FileSystem::replaceFile(path, type == 0 ? Rtf::write(*document())
-                                                   : TextFile::encode(Text(), plainTextEncoding_));
+    return FileSystem::replaceFile(
+        path, type == 0 ? Rtf::write(*document()) : TextFile::encode(Text(), plainTextEncoding_),
+        error);
 }
 
 // ---- the box as a window ----

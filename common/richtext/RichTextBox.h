@@ -79,8 +79,8 @@ public:
     QString FileName() const { return fileName_; }
     bool setFileName(const QString& path) { return LoadFile(path); }
     // Writes the content, replacing the file only once it is complete: type 0 RTF, type 1 plain
-    // text with CR LF between paragraphs, in PlainTextEncoding.
-    bool SaveFile(const QString& path, int type = 0) const;
+    // text with CR LF between paragraphs, in PlainTextEncoding. error (when given) says why not.
+    bool SaveFile(const QString& path, int type = 0, QString* error = nullptr) const;
     // The encoding of the plain-text file last loaded, which a plain-text save writes; after an
     // RTF file, or for a new document, Windows-1252 while the text fits.
     TextFile::Encoding PlainTextEncoding() const { return plainTextEncoding_; }

@@ -2,6 +2,7 @@
 #include "card_editor/window/MovablePicture.h"
 #include "card_editor/window/tests/QuilletFixture.h"
 #include "common/richtext/RichTextBox.h"
+#include "tests/support/FailingSync.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -218,25 +221,79 @@ TEST_F(TemplateTest, FilesThatCannotBeWrittenOrReadAreReported) {
     EXPECT_EQ(window->document().TemplateName, "bad");
 }
 
+// Saved over a template, a file that cannot be written is named with its reason, said once where
+// all share it; the others take the edits, and a save that wrote nothing says so.
 TEST_F(TemplateTest, SavingOverATemplateWritesEveryFileItCanAndReportsTheRestOnce) {
-    start();
+    struct Row {
+        const char* what;
+        QStringList inTheWay; // folders where these files should be
+        QString readOnly;
+        bool syncsFail;
+        const char* message; // after "I couldn't write ", with the folder for %1
+    };
+    const Row rows[] = {
+        {"folders in the way",
+         {"race.qlt", "TextBox5.rtf"},
+         "",
+         false,
+         "race.qlt and TextBox5.rtf in %1 (A folder of that name is in the way), so the template "
+         "is not saved whole. Everything else in it is saved."},
+        {"each its own reason",
+         {"TextBox0.rtf"},
+         "TextBox1.rtf",
+         false,
+         "TextBox0.rtf (A folder of that name is in the way) and TextBox1.rtf (The file is "
+         "read-only) in %1, so the template is not saved whole. Everything else in it is saved."},
+        {"every sync failing",
+         {},
+         "",
+         true,
+         "race.qlt, TextBox0.rtf, TextBox1.rtf and 33 other files in %1 (Input/output error), so "
+         "the template is not saved."},
+    };
     const QString folder = templates() + "/race";
-    // Folders in the way of the template file and of one box file.
-    ASSERT_TRUE(QDir(folder).mkpath("race.qlt") && QDir(folder).mkpath("TextBox5.rtf"));
-    const auto boxFile = [&folder](int i) { return folder + QString("/TextBox%1.rtf").arg(i); };
-    for (int i = 0; i < 35; ++i) {
-        window->RTFbtn(i).setText(QString("edit %1.").arg(i));
+    const auto path = [&folder](const QString& name) { return folder + "/" + name; };
+    const auto boxFile = [](int i) { return QString("TextBox%1.rtf").arg(i); };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        start();
+        messageBox.clear();
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+        for (int i = -1; i < 35; ++i) {
+            const QString name = i < 0 ? QString("race.qlt") : boxFile(i);
+            ASSERT_TRUE(row.inTheWay.contains(name) ? QDir(folder).mkdir(name)
+                                                    : FileSystem::replaceFile(path(name), "old"));
+            if (i >= 0) {
+                window->RTFbtn(i).setText(QString("edit %1.").arg(i));
+            }
+        }
+        if (!row.readOnly.isEmpty()) {
+            ASSERT_TRUE(QFile::setPermissions(path(row.readOnly), QFile::ReadOwner));
+        }
+        messageBox.queueAnswer(MsgAnswer::Ok);
+        {
+            std::optional<FailingSync> failingSync;
+            if (row.syncsFail) {
+                failingSync.emplace(folder);
+            }
+            saveAs("race");
+        }
+        for (int i = 0; i < 35; ++i) {
+            if (!row.inTheWay.contains(boxFile(i))) {
+                const QByteArray now = FileSystem::readFile(path(boxFile(i))).value_or("");
+                const bool written = !row.syncsFail && boxFile(i) != row.readOnly;
+                EXPECT_TRUE(written ? now.contains(QString("edit %1.").arg(i).toUtf8())
+                                    : now == "old")
+                    << i;
+            }
+        }
+        ASSERT_EQ(messageBox.count(), 1u);
+        EXPECT_EQ(messageBox.last().title, "Can't save template");
+        EXPECT_EQ(messageBox.last().style, MsgStyle::Exclamation);
+        EXPECT_EQ(messageBox.last().text.toStdString(),
+                  ("I couldn't write " + QString(row.message).arg(folder)).toStdString());
+        EXPECT_FALSE(action("mnuFilePrevious")->isEnabled());
     }
-    messageBox.queueAnswer(MsgAnswer::Ok);
-    saveAs("race");
-    for (const int i : {0, 6, 34}) {
-        EXPECT_TRUE(FileSystem::readFile(boxFile(i)).value_or("").contains("edit")) << i;
-    }
-    ASSERT_EQ(messageBox.count(), 1u);
-    EXPECT_EQ(messageBox.last().title, "Can't save template");
-    EXPECT_TRUE(messageBox.last().text.contains("race.qlt ("));
-    EXPECT_TRUE(messageBox.last().text.contains(" and TextBox5.rtf in")); // the others written
-    EXPECT_FALSE(action("mnuFilePrevious")->isEnabled());
 }
 
 TEST_F(TemplateTest, RecentTemplateLoadsAtStartAndTheListClears) {
