@@ -102,8 +102,13 @@ Document decodeDocument(const QByteArray& bytes) {
         QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                                QStringDecoder::Flag::Stateless |
                                    QStringDecoder::Flag::ConvertInitialBom);
-        return {decoder(QByteArrayView(bytes).sliced(Utf16LeBom.size())),
-                littleEndian ? Encoding::Utf16Le : Encoding::Utf16Be};
+        const QByteArrayView units = QByteArrayView(bytes).sliced(Utf16LeBom.size());
+        const qsizetype whole = units.size() - units.size() % 2;
+        QString text = decoder(units.first(whole));
+        if (whole < units.size()) {
+            text += QChar::ReplacementCharacter; // a last byte of a file cut short
+        }
+        return {std::move(text), littleEndian ? Encoding::Utf16Le : Encoding::Utf16Be};
     }
     bool valid = false;
     if (bytes.startsWith(Utf8Bom)) {
