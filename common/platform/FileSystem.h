@@ -34,11 +34,11 @@ std::optional<QByteArray> readFile(const QString& path);
 std::optional<QByteArray> readFile(const QString& path, QString* error);
 
 // Replaces the file with bytes only when all of them were written and synced to the disk
-// (temporary file and rename);
-// false on any failure, the old file then untouched, and error (when given) says why. Only a
-// regular file that is not read-only is replaced. Where the folder cannot be written (a shared
-// folder) but the file can, the file is emptied and written in place instead; when that fails,
-// its old content is written back, and error says so if that failed too.
+// (temporary file and rename); false on any failure, the old file then untouched, and error
+// (when given) says why. Only a regular file that is not read-only is replaced. Where the folder
+// cannot be written (a shared folder) but the file can, the file is emptied and written in place
+// instead; when that fails, its old content is written back, and error says so if that failed
+// too.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Makes a write past the system's file-size limit fail with its reason, as a full disk does,
