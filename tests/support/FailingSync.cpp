@@ -19,24 +19,17 @@ Failing& failing() {
     return state;
 }
 
-bool fails(int fd) {
-    if (failing().folder.empty()) {
-        return false;
-    }
+// Fails a sync of a file in the failing folder; passes any other to the C library's own.
+int syncOrFail(const char* name, int fd) {
     const std::string link = "/proc/self/fd/" + std::to_string(fd);
     char target[4096];
-    const ssize_t size = ::readlink(link.c_str(), target, sizeof target);
-    return size > 0 && std::string(target, size).starts_with(failing().folder);
-}
-
-int syncOrFail(const char* name, int fd) {
-    if (fails(fd)) {
+    const ssize_t size =
+        failing().folder.empty() ? 0 : ::readlink(link.c_str(), target, sizeof target);
+    if (size > 0 && std::string(target, size).starts_with(failing().folder)) {
         errno = failing().error;
         return -1;
     }
-    using Sync = int (*)(int);
-    const auto real = reinterpret_cast<Sync>(::dlsym(RTLD_NEXT, name));
-    return real(fd);
+    return reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, name))(fd);
 }
 
 } // namespace
